@@ -12,6 +12,7 @@
 #include "runtime/objects.h"
 #include "runtime/params.h"
 #include "runtime/prefs.h"
+#include "runtime/process_info.h"
 #include "runtime/random.h"
 #include "runtime/text.h"
 #include "runtime/timing.h"

@@ -1,0 +1,33 @@
+// What the portable runtime asks of the operating system: clocks, thread identity,
+// local time, process and user facts, case mapping.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace rt::platform {
+
+uint32_t ThreadId();
+// Milliseconds of a monotonic clock, wrapping at 2^32.
+uint32_t TickCountMs();
+void SleepMs(int32_t milliseconds);
+
+struct LocalTime {
+  int year, month, day, hour, minute, second;
+};
+LocalTime LocalNow();
+
+// UTF-8 path of the running executable; "" when it cannot be read.
+std::string ExecutablePath();
+// UTF-8 current directory; "" when it cannot be read.
+std::string CurrentDirectory();
+std::optional<std::string> EnvironmentVariable(const std::string& name);
+// The login name of the real user id from the user database; "" when unknown.
+std::string PasswdLoginName();
+
+// Unicode simple case mapping of one UTF-16 code unit.
+char16_t UpperCase(char16_t c);
+char16_t LowerCase(char16_t c);
+
+}  // namespace rt::platform
