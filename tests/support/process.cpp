@@ -37,7 +37,8 @@ Process::Process(const std::vector<std::string>& argv, const ProcessOptions& opt
     setpgid(0, 0);
     if (options.captureStdout) dup2(outPipe[1], 1);
     if (options.captureStderr) dup2(errPipe[1], 2);
-    if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0) _exit(126);
+    if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0)
+      _exit(126);
     for (const auto& [name, value] : options.env) {
       if (value) {
         setenv(name.c_str(), value->c_str(), 1);

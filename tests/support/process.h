@@ -13,7 +13,7 @@
 namespace testsupport {
 
 struct ProcessOptions {
-  std::filesystem::path workingDirectory;               // empty: inherit
+  std::filesystem::path workingDirectory;                 // empty: inherit
   std::map<std::string, std::optional<std::string>> env;  // nullopt removes a variable
   bool captureStdout = false;
   bool captureStderr = false;

@@ -18,7 +18,7 @@ void FillStandardTables() {
   uTxtZurueck = u"Zurück";
   uWochentag = {u"Sonntag",    u"Montag",  u"Dienstag", u"Mittwoch",
                 u"Donnerstag", u"Freitag", u"Samstag"};
-  uMonat = {u"",     u"Januar", u"Februar", u"März",      u"April",   u"Mai",     u"Juni",
+  uMonat = {u"",     u"Januar", u"Februar",   u"März",    u"April",    u"Mai",     u"Juni",
             u"Juli", u"August", u"September", u"Oktober", u"November", u"Dezember"};
 }
 

@@ -20,8 +20,7 @@ bool TraceToStandardError() {
 
 }  // namespace
 
-void yTrace(rt::TextView module, rt::TextView group, rt::TextView routine,
-            rt::TextView text) {
+void yTrace(rt::TextView module, rt::TextView group, rt::TextView routine, rt::TextView text) {
   // Silent by default; the variable lets a user see why a run did nothing.
   if (!TraceToStandardError()) return;
   std::string line = rt::ToUtf8(module);

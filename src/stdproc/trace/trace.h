@@ -11,13 +11,13 @@ namespace stdproc {
 int32_t s_PgmCheck(rt::TextView mode, rt::TextView routine, int32_t startValue,
                    rt::TextView detail);
 // One progress line. Lines go to standard error when PENDREL_TRACE=1, else nowhere.
-void yTrace(rt::TextView module, rt::TextView group, rt::TextView routine,
-            rt::TextView text);
+void yTrace(rt::TextView module, rt::TextView group, rt::TextView routine, rt::TextView text);
 
 // Calls s_PgmCheck with "#S" on construction and "#E" when the routine returns.
 class TracedRoutine {
  public:
-  explicit TracedRoutine(rt::TextView name) : name_(name), value_(s_PgmCheck(u"#S", name, 0, u"")) {}
+  explicit TracedRoutine(rt::TextView name)
+      : name_(name), value_(s_PgmCheck(u"#S", name, 0, u"")) {}
   ~TracedRoutine() { s_PgmCheck(u"#E", name_, value_, u""); }
   TracedRoutine(const TracedRoutine&) = delete;
   TracedRoutine& operator=(const TracedRoutine&) = delete;
