@@ -18,8 +18,8 @@ class Generator {
     }
     i_ = 0;
     j_ = 10;
-    for (int k = 0; k < 31; ++k) Step();
     seeded_ = true;
+    for (int k = 0; k < 31; ++k) Step();
   }
 
   uint32_t Step() {
