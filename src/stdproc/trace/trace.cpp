@@ -25,9 +25,9 @@ void yTrace(rt::TextView module, rt::TextView group, rt::TextView routine, rt::T
   if (!TraceToStandardError()) return;
   std::string line = rt::ToUtf8(module);
   for (rt::TextView part : {group, routine}) {
-    if (!part.empty()) line += "/" + rt::ToUtf8(part);
+    if (!part.empty()) line.append("/").append(rt::ToUtf8(part));
   }
-  line += ": " + rt::ToUtf8(text) + "\n";
+  line.append(": ").append(rt::ToUtf8(text)).append("\n");
   std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
