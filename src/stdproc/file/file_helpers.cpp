@@ -95,12 +95,11 @@ rt::Text yReadLine(const rt::Text& text, int32_t mode) {
   } else if (mode == -1 && walk.index < std::numeric_limits<int32_t>::max()) {
     ++walk.index;
   }
-  rt::Text line;
-  if (walk.index > 0) {
-    line = walk.Walks(text) ? walk.cut.Line(walk.index) : LineCut(text).Line(walk.index);
-  }
+  const rt::Text line = walk.index == 0    ? rt::Text()
+                        : walk.Walks(text) ? walk.cut.Line(walk.index)
+                                           : LineCut(text).Line(walk.index);
   // A blank stands in for the start and for empty lines, so that only the end gives "".
-  if (walk.index < walk.lineCount && (line.empty() || walk.index == 0)) line = u" ";
+  if (walk.index < walk.lineCount && (line.empty() || walk.index == 0)) return u" ";
   return line;
 }
 
