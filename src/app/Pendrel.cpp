@@ -1,8 +1,20 @@
-// Pendrel: changes the desktop wallpaper to a picture listed on the program's web server.
+/*
+;*****************************************************************************************
+;* Programm: Pendrel
+;* Changes the desktop wallpaper to a picture listed on the program's web server.
+;* Änderungen:
+;* ---------------------------------------------------------------------------------------
+;*V 1.00 10.03.2015 (*RV) Programm erstellt
+;*V X.XX XX.XX.XXXX (*XX)
+;*****************************************************************************************
+*/
+// The block above is the program's header: a development run turns it into
+// Pendrel_doku.pbi, from which the build compiles zDoku (version and history).
 //
 // The entry runs the family's standard start-up block, then the program's job.
 
 #include "app/zdoku.h"
+#include "docgen/docgen.h"
 #include "runtime/runtime.h"
 #include "stdproc/stdproc.h"
 
@@ -63,6 +75,8 @@ void StandardStart() {
   TraceStart();
   CheckDevelopmentRun();
   uVersion = rt::TextTrim(pendrel::zDoku(u"V"));
+  // A development run writes the include again from the header of this very file.
+  if (uPgmTest == 1) yGenerierenDokPbi(u"Pendrel.cpp", kProgram);
   Trace(rt::TextPadRight(u"", 165, u"-"));
 }
 
