@@ -1,0 +1,66 @@
+#include "docgen/info_box.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "runtime/messages.h"
+#include "runtime/text.h"
+
+namespace {
+
+struct EscapeCase {
+  const char* name;
+  std::u16string text;
+  std::u16string prepared;
+};
+
+class MessageText : public ::testing::TestWithParam<EscapeCase> {};
+
+TEST_P(MessageText, ResolvesEscapesWithTheirBlank) {
+  EXPECT_EQ(stdproc::yMessageText(GetParam().text), GetParam().prepared);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Escapes, MessageText,
+    ::testing::Values(EscapeCase{"LineBreak", u"Zeile 1\\n Zeile 2", u"Zeile 1\r\nZeile 2"},
+                      EscapeCase{"LineBreakAtTheEndWithoutBlankStays", u"Ende\\n", u"Ende\\n"},
+                      EscapeCase{"LineBreakWithoutBlankStays", u"a\\nb", u"a\\nb"},
+                      EscapeCase{"QuotesAroundAWord", u"Datei \\' Bild\\'  fehlt",
+                                 u"Datei \"Bild\" fehlt"},
+                      EscapeCase{"QuoteWithoutBlankStays", u"a\\'b", u"a\\'b"},
+                      EscapeCase{"BothInOneText", u"\\' x\\' \\n y", u"\"x\"\r\ny"},
+                      EscapeCase{"NoEscapes", u"Nichts zu tun", u"Nichts zu tun"},
+                      EscapeCase{"Empty", u"", u""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Without a display a box degrades to "title: text" on standard error, which shows here
+// whether a box was asked for and with what text.
+class InfoBox : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+  }
+};
+
+TEST_F(InfoBox, NegativeFlagsWriteTheUnchangedTextToTheConsoleInsteadOfABox) {
+  rt::OpenConsole();
+  ::testing::internal::CaptureStdout();
+  ::testing::internal::CaptureStderr();
+  const int32_t result = stdproc::yInfoBox(u"Titel", u"Zeile 1\\n Zeile 2", -1);
+  const std::string out = ::testing::internal::GetCapturedStdout();
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(out, "Zeile 1\\n Zeile 2");
+  EXPECT_EQ(err, "");
+}
+
+TEST_F(InfoBox, ABoxShowsThePreparedTextUnderItsTitle) {
+  ::testing::internal::CaptureStderr();
+  const int32_t result = stdproc::yInfoBox(u"Fehler", u"Zeile 1\\n \\' Zeile\\'  2", 0);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Fehler: Zeile 1\r\n\"Zeile\" 2\n");
+  EXPECT_EQ(result, 0);  // nothing could be shown, so no button closed it
+}
+
+}  // namespace
