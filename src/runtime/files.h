@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "runtime/file_byte_access.h"
 #include "runtime/objects.h"
 #include "runtime/text.h"
 
@@ -33,8 +34,22 @@ int32_t FileAtEnd(int32_t number);
 int64_t FileLength(int32_t number);
 int64_t FileLoc(int32_t number);
 void FileSeek(int32_t number, int64_t position);
-int32_t FileReadByte(int32_t number);
-void FileWriteByte(int32_t number, int32_t value);
+// One byte; the read gives 0 at the end of the file.
+inline int32_t FileReadByte(int32_t number) {
+  detail::FileSlot& slot = detail::SlotFor(number);
+  if (slot.number == number && slot.window->pos < slot.window->readEnd) {
+    return slot.window->data[slot.window->pos++];
+  }
+  return detail::FileReadByteBuffered(number);
+}
+inline void FileWriteByte(int32_t number, int32_t value) {
+  detail::FileSlot& slot = detail::SlotFor(number);
+  if (slot.number == number && slot.window->pos < slot.window->writeEnd) {
+    slot.window->data[slot.window->pos++] = static_cast<unsigned char>(value);
+    return;
+  }
+  detail::FileWriteByteBuffered(number, value);
+}
 int32_t FileReadBlock(int32_t number, void* address, int32_t length);
 int32_t FileWriteBlock(int32_t number, const void* address, int32_t length);
 // End of program: writes every buffer and closes every file.

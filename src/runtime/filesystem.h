@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "runtime/objects.h"
 #include "runtime/text.h"
 
 namespace rt {
