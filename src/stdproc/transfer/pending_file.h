@@ -1,0 +1,39 @@
+// A replacement for a file that is written under a temporary name beside it and moved over
+// it only when complete, so that a failed transfer or a crash never leaves half a file in
+// place of the earlier one.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+
+#include "runtime/text.h"
+
+namespace stdproc::transfer {
+
+// A file name of the program as a path of the file system.
+std::filesystem::path ToPath(rt::TextView name);
+
+class PendingFile {
+ public:
+  explicit PendingFile(rt::TextView target);
+  // Removes the temporary file unless it was committed.
+  ~PendingFile();
+  PendingFile(const PendingFile&) = delete;
+  PendingFile& operator=(const PendingFile&) = delete;
+
+  // False when the temporary file could not be created.
+  bool IsOpen() const { return out_.is_open(); }
+  bool Write(const char* data, size_t size);
+  // Moves the complete file over the target, keeping an earlier target's permissions;
+  // false (target untouched) when anything went wrong on the way.
+  bool Commit();
+
+ private:
+  std::filesystem::path target_;
+  std::filesystem::path temporary_;
+  std::ofstream out_;
+  bool committed_ = false;
+};
+
+}  // namespace stdproc::transfer

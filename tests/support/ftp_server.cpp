@@ -1,0 +1,38 @@
+#include "support/ftp_server.h"
+
+#include <regex>
+#include <stdexcept>
+
+namespace testsupport {
+
+FtpServer::FtpServer() {
+  // pyftpdlib names the port it bound in a log line on standard error; the shell only
+  // joins that stream to standard output, the arguments never pass through its parser.
+  ProcessOptions options;
+  options.captureStdout = true;
+  options.env["PYTHONUNBUFFERED"] = "1";
+  server_ = std::make_unique<Process>(
+      std::vector<std::string>{"/bin/sh", "-c", "exec \"$0\" \"$@\" 2>&1", SystemPython(), "-m",
+                               "pyftpdlib", "-i", "127.0.0.1", "-p", "0", "-w", "-u", kUser, "-P",
+                               kPassword, "-d", home_.path().string()},
+      options);
+  const std::regex started(R"(starting FTP server on 127\.0\.0\.1:(\d+))");
+  std::string seen;
+  while (auto line = server_->ReadStdoutLine(std::chrono::seconds(15))) {
+    std::smatch match;
+    if (std::regex_search(*line, match, started)) {
+      port_ = std::stoi(match[1]);
+      return;
+    }
+    seen += *line + "\n";
+  }
+  throw std::runtime_error("pyftpdlib did not start (is python3-pyftpdlib installed?)\n" + seen);
+}
+
+std::string FtpServer::TakeLog(std::chrono::milliseconds quiet) {
+  std::string log;
+  while (auto line = server_->ReadStdoutLine(quiet)) log += *line + "\n";
+  return log;
+}
+
+}  // namespace testsupport
