@@ -19,7 +19,8 @@ bool StartsHistory(rt::TextView line) {
 rt::Text Unquoted(rt::TextView text) { return rt::TextReplace(text, u"\"", u"'"); }
 
 // The version number is the second blank-separated field of the ten characters at "*V",
-// tested on the line as written.
+// tested on the line as written; it goes into the same literal as the entries, so it too
+// loses its double quotes.
 void TakeVersion(Header& header, rt::TextView line) {
   const int32_t marker = rt::TextFind(line, u"*V");
   if (marker == 0) return;

@@ -34,7 +34,7 @@ bool SplitLines(std::string_view include, Lines& lines) {
     std::string_view line = include.substr(0, end);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     lines.text.push_back(line);
-    lines.next = lines.text.size();
+    lines.next = lines.text.size();  // so a missing line end is charged to the line after
     include.remove_prefix(end + 1);
   }
   lines.next = 0;
@@ -73,7 +73,7 @@ bool ReadVersion(Lines& lines, std::u32string& version) {
   if (!TakeValue(lines, kValueClose, version)) return false;
   const std::u32string lead(kVersionLead.begin(), kVersionLead.end());
   if (!version.starts_with(lead))
-    return lines.Fail("the version text does not start with \"  V \"");
+    return lines.Fail("the version text does not start with " + Quoted(kVersionLead));
   if (version.size() == lead.size()) return lines.Fail("the include carries no version number");
   ++lines.next;
   return true;
