@@ -17,6 +17,7 @@
 #include "docgen/docgen.h"
 #include "runtime/runtime.h"
 #include "stdproc/stdproc.h"
+#include "wallpaper/wallpaper.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ void StandardStart() {
 int main(int argc, char** argv) {
   rt::RuntimeStart(argc, argv);
   StandardStart();
+  pendrel::RunContentWindow();
   rt::RuntimeEnd();
   return 0;
 }

@@ -1,0 +1,39 @@
+#include <array>
+
+#include "runtime/text.h"
+#include "wallpaper/backends/backend.h"
+#include "wallpaper/job_trace.h"
+
+namespace pendrel::backends {
+
+std::span<const WallpaperBackend> Backends() {
+  // The desktops' own settings first; the bare X root only where no desktop draws over it.
+  static const std::array<WallpaperBackend, 9> all = {kGnome, kCinnamon, kMate, kKde,    kXfce,
+                                                      kLxqt,  kLxde,     kSway, kX11Root};
+  return all;
+}
+
+std::vector<const WallpaperBackend*> BackendsFor(const Session& session) {
+  std::vector<const WallpaperBackend*> chosen;
+  for (const WallpaperBackend& backend : Backends()) {
+    if (backend.matches(session)) chosen.push_back(&backend);
+  }
+  return chosen;
+}
+
+std::string_view ApplyWallpaper(const std::filesystem::path& picture) {
+  const std::vector<const WallpaperBackend*> candidates = BackendsFor(CurrentSession());
+  if (candidates.empty()) {
+    TraceJob(u"SetWallpaperFromPage",
+             u"Keine Arbeitsfläche erkannt (XDG_CURRENT_DESKTOP, "
+             u"DESKTOP_SESSION, DISPLAY, SWAYSOCK)");
+  }
+  for (const WallpaperBackend* backend : candidates) {
+    if (backend->apply(picture)) return backend->name;
+    TraceJob(u"SetWallpaperFromPage",
+             u"Verfahren " + rt::FromUtf8(backend->name) + u" fehlgeschlagen");
+  }
+  return {};
+}
+
+}  // namespace pendrel::backends
