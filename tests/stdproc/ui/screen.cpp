@@ -1,0 +1,67 @@
+#include "screen.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "runtime/timing.h"
+#include "runtime/window.h"
+#include "support/process.h"
+#include "support/shared_display.h"
+
+namespace uitest {
+
+void Settle(int32_t ms) {
+  const int32_t start = rt::ElapsedMs();
+  while (rt::ElapsedMs() - start < ms) {
+    rt::EventNext();
+    rt::DelayMs(5);
+  }
+}
+
+std::string Screenshot(const std::string& name) {
+  const std::filesystem::path dir = std::filesystem::path(PENDREL_TEST_BINARY_DIR) / "screenshots";
+  std::filesystem::create_directories(dir);
+  const std::string file = (dir / (name + ".png")).string();
+  testsupport::ProcessOptions options;
+  options.env["DISPLAY"] = testsupport::UseSharedDisplay();
+  testsupport::Run({"import", "-window", "root", file}, options);
+  return file;
+}
+
+Rgb PixelAt(const std::string& png, int32_t x, int32_t y) {
+  auto result = testsupport::Run({"convert", png, "-format",
+                                  "%[fx:int(255*p{" + std::to_string(x) + "," + std::to_string(y) +
+                                      "}.r)],%[fx:int(255*p{" + std::to_string(x) + "," +
+                                      std::to_string(y) + "}.g)],%[fx:int(255*p{" +
+                                      std::to_string(x) + "," + std::to_string(y) + "}.b)]",
+                                  "info:"});
+  Rgb rgb;
+  std::sscanf(result.out.c_str(), "%d,%d,%d", &rgb.red, &rgb.green, &rgb.blue);
+  return rgb;
+}
+
+}  // namespace uitest
+
+namespace uitest {
+
+bool WindowInnerOrigin(const std::string& title, int32_t& x, int32_t& y) {
+  testsupport::ProcessOptions options;
+  options.env["DISPLAY"] = testsupport::UseSharedDisplay();
+  auto id = testsupport::Run({"xdotool", "search", "--name", "^" + title + "$"}, options);
+  if (id.out.empty()) return false;
+  auto info = testsupport::Run({"xwininfo", "-id", id.out.substr(0, id.out.find('\n'))}, options);
+  return std::sscanf(info.out.c_str() + info.out.find("Absolute upper-left X:"),
+                     "Absolute upper-left X: %d Absolute upper-left Y: %d", &x, &y) == 2;
+}
+
+Rect GadgetInWindow(const std::string& title, int32_t gadget) {
+  Rect rect;
+  int32_t originX = 0, originY = 0;
+  if (!WindowInnerOrigin(title, originX, originY)) return rect;
+  rt::GadgetScreenRect(gadget, rect.x, rect.y, rect.width, rect.height);
+  rect.x -= originX;
+  rect.y -= originY;
+  return rect;
+}
+
+}  // namespace uitest
