@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "runtime/files.h"
+#include "runtime/number.h"
 #include "runtime/text.h"
+#include "stdproc/text/token_split.h"
+#include "support/open_files.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -159,15 +163,12 @@ TEST(ReadTextFile, MissingFileGivesEmptyText) {
   EXPECT_EQ(stdproc::yReadTextFile(Name(dir / "fehlt.txt"), u"#WNL"), u"");
 }
 
-TEST(ReadTextFile, ClosesTheFile) {
+TEST(ReadTextFile, LeavesNoFileOpen) {
   TempDir dir;
   WriteFileBytes(dir / "t.txt", "A\r\n");
-  ASSERT_EQ(stdproc::yReadTextFile(Name(dir / "t.txt"), u""), u"A");
-  // A file left open for reading would still be readable after its name is gone, but
-  // would also keep the writer's lock check honest; creating it anew must succeed.
-  int32_t file = stdproc::yCreateFile(Name(dir / "t.txt"));
-  EXPECT_NE(file, 0);
-  rt::FileClose(file);
+  const size_t before = testsupport::OpenDescriptorCount();
+  EXPECT_EQ(stdproc::yReadTextFile(Name(dir / "t.txt"), u""), u"A");
+  EXPECT_EQ(testsupport::OpenDescriptorCount(), before);
 }
 
 TEST(TokenCount, CountsPartsClosedByAFinalSeparator) {
@@ -267,6 +268,24 @@ TEST(ReadLine, AnotherTextWithoutStartGivesItsOwnLine) {
   // Same length, different content: the line comes from the text passed.
   EXPECT_EQ(stdproc::yReadLine(u"X\r\nY\r\nZ", -1), u"Y");
   EXPECT_EQ(stdproc::yReadLine(text, -1), u"z");
+}
+
+TEST(ReadLine, LinesAgreeWithTokenField) {
+  std::u16string withZero = u"a\r\nb";
+  withZero += u'\0';
+  withZero += u"\r\nc";
+  for (const rt::Text& text : {rt::Text(u"a\r"), rt::Text(u"\r\r\n\n"), rt::Text(u"\r\n\r\n"),
+                               rt::Text(u"x\n\ry\r\n z \r\n  "), withZero}) {
+    const int32_t count =
+        static_cast<int32_t>(rt::TextToInt(stdproc::yTokenField(u"", text, u"\r\n", 0)));
+    const int32_t lineCount = stdproc::yTokenCount(text, u"\r\n");
+    stdproc::yReadLine(text, 0);
+    for (int32_t n = 1; n <= count + 1; ++n) {
+      std::u16string want = n > count ? u"" : stdproc::yTokenField(u"", text, u"\r\n", n);
+      if (n < lineCount && want.empty()) want.push_back(u' ');  // the blank for empty lines
+      EXPECT_EQ(stdproc::yReadLine(text, -1), want) << Utf8(text) << " line " << n;
+    }
+  }
 }
 
 TEST(ReadLine, LongTextWalksEveryLine) {
