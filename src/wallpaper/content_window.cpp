@@ -38,7 +38,7 @@ int32_t RunContentWindow() {
   bool loaded = false;
   RunPageLoadLoop(ContentWebView, [&](const rt::Text& pageText) {
     loaded = true;
-    TraceJob(u"RunContentWindow", u"Seite geladen: " + address + u" (" +
+    TraceJob(u"RunContentWindow", u"Laden beendet: " + address + u" (" +
                                       rt::IntToText(rt::TextLength(pageText)) + u" Zeichen)");
     SetWallpaperFromPage(pageText);
   });

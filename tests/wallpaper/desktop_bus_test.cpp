@@ -1,0 +1,183 @@
+// The real program in desktop sessions whose settings live behind a private session bus:
+// GNOME (GSettings with dconf), XFCE (a real xfconfd) and KDE Plasma (a recording stand-in).
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "support/dbus_session.h"
+#include "support/xvfb.h"
+#include "wallpaper_test_support.h"
+
+namespace {
+
+using testsupport::ProcessOptions;
+
+constexpr uint32_t kGreen = 0x10C020;
+
+// Settings, runtime and cache directories of their own, so nothing of the user's is read
+// or written.
+std::map<std::string, std::string> PrivateHome(const std::filesystem::path& home) {
+  std::filesystem::create_directories(home / "run");
+  chmod((home / "run").c_str(), 0700);
+  return {{"HOME", home.string()},
+          {"XDG_CONFIG_HOME", (home / "config").string()},
+          {"XDG_CACHE_HOME", (home / "cache").string()},
+          {"XDG_RUNTIME_DIR", (home / "run").string()},
+          {"GSETTINGS_BACKEND", "dconf"}};
+}
+
+class DesktopBus : public ::testing::Test {
+ protected:
+  DesktopBus() : env_(PrivateHome(home_.path())), bus_(env_) {
+    env_["DBUS_SESSION_BUS_ADDRESS"] = bus_.address();
+    wallpapertest::WriteJpeg(site_.root() / "gruen.jpg", kGreen);
+    site_.SetPage("gruen.jpg\r\n");
+  }
+
+  testsupport::RunResult RunPendrel(const std::string& desktop) {
+    std::map<std::string, std::optional<std::string>> env(env_.begin(), env_.end());
+    env["XDG_CURRENT_DESKTOP"] = desktop;
+    auto run = wallpapertest::RunPendrel(work_.path(), site_.base(), env);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return run;
+  }
+
+  // Runs a tool on the private bus; its standard output without the final line end.
+  std::string Tool(const std::vector<std::string>& argv) {
+    ProcessOptions options;
+    for (const auto& [name, value] : env_) options.env[name] = value;
+    auto run = testsupport::Run(argv, options);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    if (!run.out.empty() && run.out.back() == '\n') run.out.pop_back();
+    return run.out;
+  }
+
+  std::string Picture() const { return (work_.path() / "hintergrund.jpg").string(); }
+
+  testsupport::TempDir home_;
+  std::map<std::string, std::string> env_;
+  testsupport::DbusSession bus_;
+  wallpapertest::ContentSite site_;
+  testsupport::TempDir work_;
+};
+
+class GnomeDesktop : public DesktopBus {
+ protected:
+  std::string Get(const std::string& key) {
+    return Tool({"gsettings", "get", "org.gnome.desktop.background", key});
+  }
+};
+
+TEST_F(GnomeDesktop, BothPictureKeysHoldTheFileUri) {
+  auto run = RunPendrel("ubuntu:GNOME");
+  EXPECT_NE(run.err.find("über gnome"), std::string::npos) << run.err;
+  EXPECT_EQ(Get("picture-uri"), "'file://" + Picture() + "'");
+  EXPECT_EQ(Get("picture-uri-dark"), "'file://" + Picture() + "'");
+}
+
+TEST_F(GnomeDesktop, ASecondRunWithTheSamePathIsAnnouncedAsAChange) {
+  RunPendrel("GNOME");
+  ProcessOptions options;
+  options.captureStdout = true;
+  for (const auto& [name, value] : env_) options.env[name] = value;
+  testsupport::Process monitor({"gsettings", "monitor", "org.gnome.desktop.background"}, options);
+  // The monitor reports this change once it listens; only then does the run start.
+  Tool({"gsettings", "set", "org.gnome.desktop.background", "primary-color", "#102030"});
+  std::optional<std::string> line;
+  while ((line = monitor.ReadStdoutLine(std::chrono::seconds(10))) &&
+         line->find("primary-color") == std::string::npos) {
+  }
+  ASSERT_TRUE(line.has_value()) << "gsettings monitor reported nothing";
+
+  RunPendrel("GNOME");
+  bool announced = false;
+  while (!announced && (line = monitor.ReadStdoutLine(std::chrono::seconds(10)))) {
+    announced = line->rfind("picture-uri:", 0) == 0;
+  }
+  EXPECT_TRUE(announced);
+  EXPECT_EQ(Get("picture-uri"), "'file://" + Picture() + "'");
+}
+
+class XfceDesktop : public DesktopBus {
+ protected:
+  std::vector<std::string> Xfconf(const std::string& method) {
+    return {"gdbus",
+            "call",
+            "--session",
+            "--dest",
+            "org.xfce.Xfconf",
+            "--object-path",
+            "/org/xfce/Xfconf",
+            "--method",
+            "org.xfce.Xfconf." + method,
+            "xfce4-desktop"};
+  }
+  std::string Get(const std::string& property) {
+    auto argv = Xfconf("GetProperty");
+    argv.push_back(property);
+    return Tool(argv);
+  }
+  void Set(const std::string& property, const std::string& value) {
+    auto argv = Xfconf("SetProperty");
+    argv.push_back(property);
+    argv.push_back("<'" + value + "'>");
+    Tool(argv);
+  }
+  bool Exists(const std::string& property) {
+    auto argv = Xfconf("PropertyExists");
+    argv.push_back(property);
+    return Tool(argv) == "(true,)";
+  }
+};
+
+TEST_F(XfceDesktop, WithoutPicturePropertiesTheUsualOneIsCreated) {
+  auto run = RunPendrel("XFCE");
+  EXPECT_NE(run.err.find("über xfce"), std::string::npos) << run.err;
+  EXPECT_EQ(Get("/backdrop/screen0/monitor0/workspace0/last-image"), "(<'" + Picture() + "'>,)");
+}
+
+TEST_F(XfceDesktop, EveryMonitorAndWorkspaceGetsThePicture) {
+  const std::vector<std::string> properties = {
+      "/backdrop/screen0/monitorVirtual1/workspace0/last-image",
+      "/backdrop/screen0/monitorVirtual1/workspace1/last-image",
+      "/backdrop/screen0/monitorHDMI-1/workspace0/last-image"};
+  for (const std::string& property : properties) Set(property, "/usr/share/alt.jpg");
+  Set("/backdrop/screen0/monitorVirtual1/workspace0/image-style", "5");
+
+  RunPendrel("XFCE");
+  for (const std::string& property : properties) {
+    EXPECT_EQ(Get(property), "(<'" + Picture() + "'>,)") << property;
+  }
+  EXPECT_EQ(Get("/backdrop/screen0/monitorVirtual1/workspace0/image-style"), "(<'5'>,)");
+  EXPECT_FALSE(Exists("/backdrop/screen0/monitor0/workspace0/last-image"));
+}
+
+TEST_F(DesktopBus, PlasmaReceivesAScriptSettingTheFileOnEveryDesktop) {
+  testsupport::TempDir scripts;
+  ProcessOptions options;
+  options.captureStdout = true;
+  for (const auto& [name, value] : env_) options.env[name] = value;
+  testsupport::Process shell(
+      {testsupport::SystemPython(),
+       PENDREL_TEST_SOURCE_DIR "/tests/wallpaper/peers/plasma_shell_recorder.py",
+       scripts.path().string()},
+      options);
+  ASSERT_EQ(shell.ReadStdoutLine(std::chrono::seconds(30)), "READY");
+
+  auto run = RunPendrel("KDE");
+  EXPECT_NE(run.err.find("über kde"), std::string::npos) << run.err;
+  const std::string script = testsupport::ReadFileBytes(scripts.path() / "script1.js");
+  EXPECT_NE(script.find("\"file://" + Picture() + "\""), std::string::npos) << script;
+  EXPECT_NE(script.find("desktops()"), std::string::npos) << script;
+  EXPECT_NE(script.find("org.kde.image"), std::string::npos) << script;
+}
+
+TEST_F(DesktopBus, WithoutPlasmaOnTheBusTheXRootIsTheFallback) {
+  testsupport::Xvfb xvfb(200, 150);
+  env_["DISPLAY"] = xvfb.display();
+  auto run = RunPendrel("KDE");
+  EXPECT_NE(run.err.find("Verfahren kde fehlgeschlagen"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("über x11"), std::string::npos) << run.err;
+  EXPECT_TRUE(wallpapertest::NearColour(wallpapertest::RootPixel(xvfb.display(), 100, 75), kGreen));
+}
+
+}  // namespace

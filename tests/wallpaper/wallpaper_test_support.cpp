@@ -1,0 +1,123 @@
+#include "wallpaper_test_support.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <gdk-pixbuf/gdk-pixbuf.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace wallpapertest {
+
+void WriteJpeg(const std::filesystem::path& file, uint32_t rgb, int width, int height) {
+  GdkPixbuf* picture = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
+  gdk_pixbuf_fill(picture, (rgb << 8) | 0xFF);
+  const gboolean saved =
+      gdk_pixbuf_save(picture, file.c_str(), "jpeg", nullptr, "quality", "95", nullptr);
+  g_object_unref(picture);
+  if (!saved) throw std::runtime_error("could not write " + file.string());
+}
+
+bool NearColour(uint32_t a, uint32_t b) {
+  for (int shift : {0, 8, 16}) {
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) >
+        8) {
+      return false;
+    }
+  }
+  return true;
+}
+
+ContentSite::ContentSite() : server_(std::make_unique<testsupport::HttpServer>(dir_.path())) {}
+
+void ContentSite::SetPage(const std::string& bytes) {
+  testsupport::WriteFileBytes(dir_.path() / "inhalt.php", bytes);
+}
+
+testsupport::RunResult RunPendrel(const std::filesystem::path& workDir, const std::string& base,
+                                  std::map<std::string, std::optional<std::string>> env) {
+  const std::filesystem::path program = workDir / "bin" / "pendrel";
+  if (!std::filesystem::exists(program)) {
+    std::filesystem::create_directories(program.parent_path());
+    std::filesystem::copy_file(PENDREL_E2E_PROGRAM, program);
+  }
+  testsupport::ProcessOptions options;
+  options.workingDirectory = workDir;
+  for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "DISPLAY", "WAYLAND_DISPLAY",
+                           "SWAYSOCK", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"}) {
+    options.env[name] = std::nullopt;
+  }
+  options.env["PENDREL_TRACE"] = "1";
+  options.env["PENDREL_E2E_SERVER_BASE"] = base;
+  for (auto& [name, value] : env) options.env[name] = value;
+  return testsupport::Run({program.string()}, options, std::chrono::seconds(120));
+}
+
+namespace {
+
+struct DisplayConnection {
+  explicit DisplayConnection(const std::string& name) : display(XOpenDisplay(name.c_str())) {
+    if (display == nullptr) throw std::runtime_error("cannot open display " + name);
+  }
+  ~DisplayConnection() { XCloseDisplay(display); }
+  Display* display;
+};
+
+int errorsSeen = 0;
+int CountError(Display*, XErrorEvent*) {
+  ++errorsSeen;
+  return 0;
+}
+
+}  // namespace
+
+uint32_t RootPixel(const std::string& display, int x, int y) {
+  DisplayConnection c(display);
+  XImage* image =
+      XGetImage(c.display, DefaultRootWindow(c.display), x, y, 1, 1, AllPlanes, ZPixmap);
+  if (image == nullptr) throw std::runtime_error("cannot read the root window");
+  const unsigned long pixel = XGetPixel(image, 0, 0);
+  XDestroyImage(image);
+  // Xvfb's 24-bit screens are 0xRRGGBB true colour.
+  return static_cast<uint32_t>(pixel & 0xFFFFFF);
+}
+
+unsigned long RootPixmap(const std::string& display) {
+  DisplayConnection c(display);
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long after = 0;
+  unsigned char* data = nullptr;
+  unsigned long pixmap = 0;
+  const Atom property = XInternAtom(c.display, "_XROOTPMAP_ID", False);
+  if (XGetWindowProperty(c.display, DefaultRootWindow(c.display), property, 0, 1, False, XA_PIXMAP,
+                         &type, &format, &count, &after, &data) == Success &&
+      count == 1) {
+    pixmap = *reinterpret_cast<unsigned long*>(data);
+  }
+  if (data != nullptr) XFree(data);
+  return pixmap;
+}
+
+bool PixmapExists(const std::string& display, unsigned long pixmap) {
+  DisplayConnection c(display);
+  errorsSeen = 0;
+  XErrorHandler previous = XSetErrorHandler(CountError);
+  Window root = None;
+  int x = 0;
+  int y = 0;
+  unsigned width = 0;
+  unsigned height = 0;
+  unsigned border = 0;
+  unsigned depth = 0;
+  const Status found =
+      XGetGeometry(c.display, pixmap, &root, &x, &y, &width, &height, &border, &depth);
+  XSync(c.display, False);
+  XSetErrorHandler(previous);
+  return found != 0 && errorsSeen == 0;
+}
+
+}  // namespace wallpapertest

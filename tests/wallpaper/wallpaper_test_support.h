@@ -1,0 +1,49 @@
+// Shared pieces of the wallpaper tests: a content site on a loopback server, runs of the
+// real program built against it, pictures of one colour and a look at the X root window.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "support/http_server.h"
+#include "support/process.h"
+#include "support/temp_dir.h"
+
+namespace wallpapertest {
+
+// A JPEG of one colour (0xRRGGBB).
+void WriteJpeg(const std::filesystem::path& file, uint32_t rgb, int width = 64, int height = 48);
+// Whether two colours differ by at most a JPEG's rounding in every channel.
+bool NearColour(uint32_t a, uint32_t b);
+
+// Pictures and "inhalt.php" in a temporary directory, served on loopback.
+class ContentSite {
+ public:
+  ContentSite();
+  const std::filesystem::path& root() const { return dir_.path(); }
+  testsupport::HttpServer& server() { return *server_; }
+  std::string base() const { return server_->Url(); }
+  void SetPage(const std::string& bytes);
+
+ private:
+  testsupport::TempDir dir_;
+  std::unique_ptr<testsupport::HttpServer> server_;
+};
+
+// Runs the program (a copy in workDir/bin, so that its run record stays there) in
+// workDir against base, with tracing on and no desktop session variables except those in
+// env (nullopt removes one).
+testsupport::RunResult RunPendrel(const std::filesystem::path& workDir, const std::string& base,
+                                  std::map<std::string, std::optional<std::string>> env = {});
+
+// The colour of a pixel of the root window, and the pixmap the root window announces in
+// _XROOTPMAP_ID (0 for none), on display ":N".
+uint32_t RootPixel(const std::string& display, int x, int y);
+unsigned long RootPixmap(const std::string& display);
+// Whether the server still knows the pixmap.
+bool PixmapExists(const std::string& display, unsigned long pixmap);
+
+}  // namespace wallpapertest

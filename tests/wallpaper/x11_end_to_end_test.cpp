@@ -1,0 +1,131 @@
+// The real program on a plain X server: the picture from the content page ends up on the
+// root window, and failed downloads leave both the file and the screen as they were.
+#include <gtest/gtest.h>
+
+#include "support/xvfb.h"
+#include "wallpaper_test_support.h"
+
+namespace {
+
+using testsupport::ReadFileBytes;
+using wallpapertest::NearColour;
+using wallpapertest::RootPixel;
+
+constexpr uint32_t kRed = 0xE01010;
+constexpr uint32_t kBlue = 0x1020D0;
+
+class X11EndToEnd : public ::testing::Test {
+ protected:
+  X11EndToEnd() : xvfb_(320, 240) {
+    wallpapertest::WriteJpeg(site_.root() / "rot.jpg", kRed);
+    wallpapertest::WriteJpeg(site_.root() / "blau.jpg", kBlue, 48, 64);
+    testsupport::WriteFileBytes(site_.root() / "leer.jpg", "");
+  }
+
+  testsupport::RunResult Run(const std::string& page) {
+    site_.SetPage(page);
+    auto run =
+        wallpapertest::RunPendrel(work_.path(), site_.base(), {{"DISPLAY", xvfb_.display()}});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return run;
+  }
+
+  testsupport::Xvfb xvfb_;
+  wallpapertest::ContentSite site_;
+  testsupport::TempDir work_;
+};
+
+TEST_F(X11EndToEnd, RootWindowShowsThePictureAndTheNextRunReplacesIt) {
+  Run("rot.jpg\r\n");
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 120), kRed));
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 0, 0), kRed));
+  const unsigned long first = wallpapertest::RootPixmap(xvfb_.display());
+  ASSERT_NE(first, 0u);
+
+  // Same file name, different picture, different proportions: the screen follows.
+  Run("blau.jpg\r\n");
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 120), kBlue));
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 319, 239), kBlue));
+  const unsigned long second = wallpapertest::RootPixmap(xvfb_.display());
+  EXPECT_NE(second, first);
+  // The first run's pixmap is freed rather than kept by the server forever.
+  EXPECT_FALSE(wallpapertest::PixmapExists(xvfb_.display(), first));
+  EXPECT_TRUE(wallpapertest::PixmapExists(xvfb_.display(), second));
+}
+
+TEST_F(X11EndToEnd, FailedDownloadsLeaveFileAndScreenAsTheyWere) {
+  Run("rot.jpg\r\n");
+  const std::string earlier = ReadFileBytes(work_.path() / "hintergrund.jpg");
+  ASSERT_FALSE(earlier.empty());
+  for (const char* line : {"fehlt.jpg", "__status/500", "__truncated/5000", "leer.jpg",
+                           "__redirect?to=file:///etc/hostname", "__hang"}) {
+    auto run = Run(std::string(line) + "\r\n");
+    EXPECT_EQ(ReadFileBytes(work_.path() / "hintergrund.jpg"), earlier) << line;
+    EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 120), kRed)) << line;
+    EXPECT_NE(run.err.find("unverändert"), std::string::npos) << line << "\n" << run.err;
+    for (const auto& entry : std::filesystem::directory_iterator(work_.path())) {
+      EXPECT_EQ(entry.path().extension(), entry.is_directory() ? "" : ".jpg")
+          << "left behind: " << entry.path();
+    }
+  }
+}
+
+TEST_F(X11EndToEnd, TraceNamesPageLineOutcomeAndBackend) {
+  auto run = Run("rot.jpg\r\n");
+  const std::string page = site_.base() + "inhalt.php";
+  for (const std::string& expected :
+       {"Laden beendet: " + page, std::string("Zeile 1 von 1 gewählt: \"rot.jpg\""),
+        "Download " + site_.base() + "rot.jpg: HTTP 200",
+        "Hintergrund gesetzt über x11: " + (work_.path() / "hintergrund.jpg").string()}) {
+    EXPECT_NE(run.err.find(expected), std::string::npos) << expected << "\n" << run.err;
+  }
+
+  site_.SetPage("rot.jpg\r\n");
+  auto silent = wallpapertest::RunPendrel(work_.path(), site_.base(),
+                                          {{"DISPLAY", xvfb_.display()}, {"PENDREL_TRACE", {}}});
+  EXPECT_EQ(silent.exitCode, 0);
+  EXPECT_EQ(silent.err, "");
+  EXPECT_EQ(silent.out, "");
+}
+
+TEST_F(X11EndToEnd, LinesAreUsedVerbatim) {
+  wallpapertest::WriteJpeg(site_.root() / " mein bild.jpg", kBlue);
+  // The last line has no CR LF and is never chosen; spaces stay and are sent encoded.
+  Run(" mein bild.jpg\r\nrot.jpg");
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 120), kBlue));
+
+  // An empty line asks for the bare base address.
+  Run("\r\n");
+  std::vector<std::string> paths;
+  for (const auto& request : site_.server().Requests()) paths.push_back(request.path);
+  EXPECT_EQ(paths,
+            (std::vector<std::string>{"/inhalt.php", "/%20mein%20bild.jpg", "/inhalt.php", "/"}));
+}
+
+TEST(EndToEnd, WithoutDesktopTheRunEndsQuietlyWithTheFileSaved) {
+  wallpapertest::ContentSite site;
+  wallpapertest::WriteJpeg(site.root() / "rot.jpg", kRed);
+  site.SetPage("rot.jpg\r\n");
+  testsupport::TempDir work;
+  auto run = wallpapertest::RunPendrel(work.path(), site.base());
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_FALSE(ReadFileBytes(work.path() / "hintergrund.jpg").empty());
+  EXPECT_NE(run.err.find("Kein Verfahren konnte den Hintergrund setzen"), std::string::npos)
+      << run.err;
+}
+
+TEST(EndToEnd, UnreachableServerEndsTheRunWithExitCodeZero) {
+  testsupport::TempDir work;
+  std::string base;
+  {
+    testsupport::TempDir empty;
+    testsupport::HttpServer gone(empty.path());
+    base = gone.Url();
+  }
+  auto run = wallpapertest::RunPendrel(work.path(), base);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_FALSE(std::filesystem::exists(work.path() / "hintergrund.jpg"));
+  EXPECT_NE(run.err.find("Laden beendet"), std::string::npos) << run.err;
+}
+
+}  // namespace
