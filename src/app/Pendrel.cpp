@@ -70,14 +70,40 @@ void CheckDevelopmentRun() {
   }
 }
 
+// The user's display name from "user.txt"; a missing file, group or key leaves the
+// login name.
+void ReadUserName() {
+  rt::PrefOpen(uExeVerz + u"user.txt");
+  rt::PrefGroup(u"Standard");
+  uUserName = rt::PrefReadText(rt::TextUpper(uUserId), uUserId);
+  rt::PrefClose();
+}
+
+rt::Text RunRecordLine() {
+  return rt::DateFormat(u"%yyyy-%mm-%dd-%hh:%ii:%ss", rt::DateNow()) + u";" +
+         rt::Text(kProgram) + u";" + uUserName + u";" + uUserId;
+}
+
+// One line per start in "lauf.txt" beside the executable; when that file cannot be
+// written (read-only directory, another copy writing it), once more in the current
+// directory, and otherwise the run goes on without a record.
+void WriteRunRecord() {
+  if (yLogFileWrite(u"#ADD", uExeVerz + u"lauf.txt", RunRecordLine(), 0) == 0) {
+    yLogFileWrite(u"#ADD", uAktVerz + u"lauf.txt", RunRecordLine(), 0);
+  }
+}
+
 void StandardStart() {
   FillStandardTables();
   LearnEnvironment();
+  uPgmInstanz = yPgmInstanzen(uExePgm, 1);
   TraceStart();
   CheckDevelopmentRun();
   uVersion = rt::TextTrim(pendrel::zDoku(u"V"));
   // A development run writes the include again from the header of this very file.
   if (uPgmTest == 1) yGenerierenDokPbi(u"Pendrel.cpp", kProgram);
+  ReadUserName();
+  WriteRunRecord();
   Trace(rt::TextPadRight(u"", 165, u"-"));
 }
 
