@@ -80,8 +80,8 @@ void ReadUserName() {
 }
 
 rt::Text RunRecordLine() {
-  return rt::DateFormat(u"%yyyy-%mm-%dd-%hh:%ii:%ss", rt::DateNow()) + u";" +
-         rt::Text(kProgram) + u";" + uUserName + u";" + uUserId;
+  return rt::DateFormat(u"%yyyy-%mm-%dd-%hh:%ii:%ss", rt::DateNow()) + u";" + rt::Text(kProgram) +
+         u";" + uUserName + u";" + uUserId;
 }
 
 // One line per start in "lauf.txt" beside the executable; when that file cannot be
