@@ -63,6 +63,8 @@ void CloseGadgetsOf(int32_t window) {
 
 int32_t WindowOpen(int32_t window, int32_t x, int32_t y, int32_t width, int32_t height,
                    TextView title, uint32_t flags) {
+  width = platform::KeepIgnored(width, platform::DefaultWindowWidth);
+  height = platform::KeepIgnored(height, platform::DefaultWindowHeight);
   if (window < AnyNumber || width < 0 || height < 0) return 0;
   if (window != AnyNumber) WindowClose(window);
   auto object = std::make_unique<detail::WindowObject>();

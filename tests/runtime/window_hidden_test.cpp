@@ -44,6 +44,11 @@ TEST_F(HiddenWindow, KeepsItsSizeAndHonoursIgnore) {
   rt::WindowResize(window, rt::Ignore, rt::Ignore, 300, rt::Ignore);
   EXPECT_EQ(rt::WindowInnerWidth(window), 300);
   EXPECT_EQ(rt::WindowInnerHeight(window), 400);
+  const int32_t placed = rt::WindowOpen(rt::AnyNumber, rt::Ignore, rt::Ignore, rt::Ignore,
+                                        rt::Ignore, u"", 0x10000000);
+  ASSERT_NE(placed, 0) << "an ignored size is the platform's choice";
+  EXPECT_GT(rt::WindowInnerWidth(placed), 0);
+  EXPECT_GT(rt::WindowInnerHeight(placed), 0);
 }
 
 TEST_F(HiddenWindow, NumbersFollowTheObjectRules) {

@@ -17,6 +17,10 @@ inline int32_t KeepIgnored(int32_t asked, int32_t current) {
   return asked == Ignore ? current : asked;
 }
 
+// The inner size of a new window whose size was asked as Ignore: the platform's choice.
+inline constexpr int32_t DefaultWindowWidth = 400;
+inline constexpr int32_t DefaultWindowHeight = 300;
+
 // What the toolkit reports to the runtime while it pumps its events.
 class ToolkitEvents {
  public:

@@ -35,6 +35,8 @@ extern "C" __attribute__((visibility("default"))) rt::platform::Toolkit* Pendrel
   gdk_set_allowed_backends("x11,*");
   if (!gtk_init_check(nullptr, nullptr)) return nullptr;
   InstallGadgetStyle();
-  static pendrel_gtk::GtkToolkit toolkit(*events);
-  return &toolkit;
+  // Never destroyed: the runtime's tables may still close windows through it while the
+  // process ends.
+  static auto* toolkit = new pendrel_gtk::GtkToolkit(*events);
+  return toolkit;
 }
