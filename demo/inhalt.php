@@ -1,0 +1,3 @@
+bilder/morgen.jpg
+bilder/mittag.jpg
+bilder/abend.jpg
