@@ -16,29 +16,33 @@ rt::Text Failure(rt::TextView name, rt::TextView what) {
   return u"0/Datei " + rt::Text(rt::Visible(name)) + u" " + rt::Text(what) + u" !";
 }
 
-// Opens the target at the place the bytes go: its end when appending, else its start.
-// A target no longer than the source is overwritten in place rather than emptied first:
-// when both names lead to the same file, emptying it would destroy the source before it
-// is read, while overwriting it in place writes back the very bytes that are read.
-int32_t OpenTarget(rt::TextView target, bool append, int64_t sourceLength) {
-  const int32_t file = yOpenFile(target);
-  if (file == 0) return 0;
+struct Target {
+  int32_t file = 0;
+  int64_t overwritten = 0;  // old bytes at the copy's place that the copy must cover
+};
+
+// Opens the target where the bytes go: its end when appending, else its start. A target
+// exactly as long as the source is overwritten in place instead of being emptied: it may
+// be the source itself, which emptying would destroy before it is read, while
+// overwriting it writes back the very bytes just read.
+Target OpenTarget(rt::TextView name, bool append, int64_t sourceLength) {
+  const int32_t file = yOpenFile(name);
+  if (file == 0) return {};
   const int64_t length = rt::FileLength(file);
   if (append) {
     rt::FileSeek(file, length);
-    return file;
+    return {file, 0};
   }
-  if (length <= sourceLength) return file;
+  if (length > 0 && length == sourceLength) return {file, length};
   rt::FileClose(file);
-  return yCreateFile(target);
+  return {yCreateFile(name), 0};
 }
 
-enum class CopyEnd { Complete, ReadFailed, WriteFailed };
-
-// Moves `limit` bytes of the source (0: everything up to its end) to the target's
-// position. Large blocks through the runtime's file access: a call per byte would cost
-// several times what the disk does.
-CopyEnd CopyBytes(int32_t source, int32_t target, int64_t limit) {
+// Moves the source's bytes, at most `limit` of them (0: no limit), to the target's
+// position, in large blocks through the runtime's file access (a call per byte costs
+// far more than the disk does). Returns the count moved, or -1 when the target did not
+// take them all.
+int64_t CopyBytes(int32_t source, int32_t target, int64_t limit) {
   constexpr int64_t kBlock = int64_t{1} << 20;
   std::vector<unsigned char> block(kBlock);
   const int64_t targetStart = rt::FileLoc(target);
@@ -47,14 +51,12 @@ CopyEnd CopyBytes(int32_t source, int32_t target, int64_t limit) {
     const auto want = static_cast<int32_t>(limit == 0 ? kBlock : std::min(kBlock, limit - copied));
     const int32_t got = rt::FileReadBlock(source, block.data(), want);
     if (got <= 0) break;
-    if (rt::FileWriteBlock(target, block.data(), got) != got) return CopyEnd::WriteFailed;
+    if (rt::FileWriteBlock(target, block.data(), got) != got) return -1;
     copied += got;
   }
-  if (limit == 0 ? !rt::FileAtEnd(source) : copied < limit) return CopyEnd::ReadFailed;
   // Asking the length writes the runtime's buffer, so bytes that still sat there and
   // could not be written show up as a short target.
-  if (rt::FileLength(target) < targetStart + copied) return CopyEnd::WriteFailed;
-  return CopyEnd::Complete;
+  return rt::FileLength(target) < targetStart + copied ? -1 : copied;
 }
 
 }  // namespace
@@ -69,22 +71,17 @@ rt::Text yCopyFile(rt::TextView mode, rt::TextView source, rt::TextView target) 
   // Only the bytes the source holds now are copied, so appending a file to itself ends.
   // A source that tells no length (a pipe, a kernel file) is read to its end.
   const int64_t sourceLength = rt::FileLength(from);
-  const int32_t to = OpenTarget(target, append, sourceLength);
-  if (to == 0) {
+  const Target to = OpenTarget(target, append, sourceLength);
+  if (to.file == 0) {
     rt::FileClose(from);
     return Failure(target, append ? u"nicht gefunden" : u"konnte nicht angelegt werden");
   }
-  const CopyEnd end = CopyBytes(from, to, sourceLength);
+  const int64_t copied = CopyBytes(from, to.file, sourceLength);
   rt::FileClose(from);
-  rt::FileClose(to);
-  switch (end) {
-    case CopyEnd::ReadFailed:
-      return Failure(source, u"konnte nicht gelesen werden");
-    case CopyEnd::WriteFailed:
-      return Failure(target, u"konnte nicht geschrieben werden");
-    case CopyEnd::Complete:
-      break;
-  }
+  rt::FileClose(to.file);
+  if (copied < 0) return Failure(target, u"konnte nicht geschrieben werden");
+  // Fewer bytes than the source claimed to hold leave old bytes behind them.
+  if (copied < to.overwritten) return Failure(source, u"konnte nicht gelesen werden");
   return u"1/";
 }
 

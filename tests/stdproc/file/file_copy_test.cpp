@@ -110,6 +110,25 @@ TEST(CopyFile, LeavesNoFileOpen) {
   }
 }
 
+// Kernel files tell a length of 0 (/proc) or 4096 (/sys) whatever they hold.
+TEST(CopyFile, KernelFilesAreCopiedToTheirEnd) {
+  TempDir dir;
+  for (const std::string source : {"/proc/version", "/sys/class/net/lo/address"}) {
+    const std::string want = ReadFileBytes(source);
+    ASSERT_FALSE(want.empty()) << source;
+    EXPECT_EQ(Status(stdproc::yCopyFile(u"", Name(source), Name(dir / "ziel.txt"))), "1/");
+    EXPECT_EQ(ReadFileBytes(dir / "ziel.txt"), want) << source;
+  }
+}
+
+TEST(CopyFile, SourceShorterThanItClaimsOverATargetOfThatLengthIsAFailure) {
+  TempDir dir;
+  const std::string source = "/sys/class/net/lo/address";
+  WriteFileBytes(dir / "ziel.txt", std::string(4096, 'x'));
+  EXPECT_EQ(Status(stdproc::yCopyFile(u"", Name(source), Name(dir / "ziel.txt"))),
+            "0/Datei " + source + " konnte nicht gelesen werden !");
+}
+
 TEST(CopyFile, DirectoryIsNoSource) {
   TempDir dir;
   WriteFileBytes(dir / "ziel.txt", "wichtig");
