@@ -80,13 +80,17 @@ TEST_F(GnomeDesktop, ASecondRunWithTheSamePathIsAnnouncedAsAChange) {
   options.captureStdout = true;
   for (const auto& [name, value] : env_) options.env[name] = value;
   testsupport::Process monitor({"gsettings", "monitor", "org.gnome.desktop.background"}, options);
-  // The monitor reports this change once it listens; only then does the run start.
-  Tool({"gsettings", "set", "org.gnome.desktop.background", "primary-color", "#102030"});
+  // The run starts only once the monitor listens, that is once it reports a change.
   std::optional<std::string> line;
-  while ((line = monitor.ReadStdoutLine(std::chrono::seconds(10))) &&
-         line->find("primary-color") == std::string::npos) {
+  for (int attempt = 0; attempt < 40 && !line; ++attempt) {
+    Tool({"gsettings", "set", "org.gnome.desktop.background", "primary-color",
+          "#1020" + std::to_string(10 + attempt)});
+    line = monitor.ReadStdoutLine(std::chrono::milliseconds(500));
   }
   ASSERT_TRUE(line.has_value()) << "gsettings monitor reported nothing";
+  while (line && line->find("primary-color") != std::string::npos) {
+    line = monitor.ReadStdoutLine(std::chrono::milliseconds(300));
+  }
 
   RunPendrel("GNOME");
   bool announced = false;
@@ -95,6 +99,25 @@ TEST_F(GnomeDesktop, ASecondRunWithTheSamePathIsAnnouncedAsAChange) {
   }
   EXPECT_TRUE(announced);
   EXPECT_EQ(Get("picture-uri"), "'file://" + Picture() + "'");
+}
+
+// A schema that is not installed would abort the process inside GSettings, and a store
+// that forgets everything would report a change that never happens.
+TEST_F(DesktopBus, SettingsThatCannotBeKeptAreAFailureNotACrash) {
+  struct Case {
+    const char* desktop;
+    const char* backend;
+    const char* settingsBackend;
+  };
+  for (const Case& c : {Case{"MATE", "mate", "dconf"}, Case{"X-Cinnamon", "cinnamon", "dconf"},
+                        Case{"GNOME", "gnome", "memory"}}) {
+    env_["GSETTINGS_BACKEND"] = c.settingsBackend;
+    auto run = RunPendrel(c.desktop);
+    EXPECT_NE(run.err.find(std::string("Verfahren ") + c.backend + " fehlgeschlagen"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("Kein Verfahren konnte den Hintergrund setzen"), std::string::npos);
+  }
 }
 
 class XfceDesktop : public DesktopBus {
