@@ -1,6 +1,6 @@
 #include "support/ftp_server.h"
 
-#include <regex>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace testsupport {
@@ -10,19 +10,19 @@ FtpServer::FtpServer() {
   // joins that stream to standard output, the arguments never pass through its parser.
   ProcessOptions options;
   options.captureStdout = true;
-  options.env["PYTHONUNBUFFERED"] = "1";
+  options.env.emplace("PYTHONUNBUFFERED", std::make_optional<std::string>("1"));
   server_ = std::make_unique<Process>(
       std::vector<std::string>{"/bin/sh", "-c", "exec \"$0\" \"$@\" 2>&1", SystemPython(), "-m",
                                "pyftpdlib", "-i", "127.0.0.1", "-p", "0", "-w", "-u", kUser, "-P",
                                kPassword, "-d", home_.path().string()},
       options);
-  const std::regex started(R"(starting FTP server on 127\.0\.0\.1:(\d+))");
+  const std::string started = "starting FTP server on 127.0.0.1:";
   std::string seen;
   while (auto line = server_->ReadStdoutLine(std::chrono::seconds(15))) {
-    std::smatch match;
-    if (std::regex_search(*line, match, started)) {
-      port_ = std::stoi(match[1]);
-      return;
+    size_t at = line->find(started);
+    if (at != std::string::npos) {
+      port_ = std::atoi(line->c_str() + at + started.size());
+      if (port_ > 0) return;
     }
     seen += *line + "\n";
   }

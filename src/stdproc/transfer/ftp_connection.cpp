@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "stdproc/transfer/ftp_line_ends.h"
 #include "stdproc/transfer/ftp_test_port.h"
 #include "stdproc/transfer/pending_file.h"
 
@@ -67,26 +68,19 @@ std::string BaseUrl(std::string host, int32_t port) {
   return result;
 }
 
-// Sends a local text file with CR LF line ends whatever its own are: a lone LF gets its
-// CR, an existing CR LF goes out unchanged.
+// Reads a local text file for sending in text mode.
 struct TextUpload {
   std::ifstream in;
+  CrLfEncoder encoder;
   std::string pending;
   size_t offset = 0;
-  bool lastWasCr = false;
 
   bool Refill() {
     char raw[65536];
     in.read(raw, sizeof raw);
-    std::streamsize got = in.gcount();
-    pending.clear();
+    pending = encoder.Encode(std::string_view(raw, static_cast<size_t>(in.gcount())));
     offset = 0;
-    for (std::streamsize i = 0; i < got; ++i) {
-      if (raw[i] == '\n' && !lastWasCr) pending += '\r';
-      pending += raw[i];
-      lastWasCr = raw[i] == '\r';
-    }
-    return got > 0;
+    return !pending.empty();
   }
 
   static size_t Read(char* buffer, size_t size, size_t count, void* self) {

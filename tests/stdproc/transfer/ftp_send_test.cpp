@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "ftp_test_fixture.h"
+#include "stdproc/transfer/ftp_line_ends.h"
 #include "stdproc/transfer/transfer.h"
 
 namespace {
@@ -9,6 +13,26 @@ using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
+
+TEST(TextModeLineEnds, EveryLineEndsInCrLfOnTheWay) {
+  struct Case {
+    std::vector<std::string> pieces;
+    std::string want;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {{"a\nb\n"}, "a\r\nb\r\n"},
+           {{"a\r\nb\r\n"}, "a\r\nb\r\n"},
+           {{"a\r", "\nb\n"}, "a\r\nb\r\n"},
+           {{"a\n", "\nb"}, "a\r\n\r\nb"},
+           {{"\n"}, "\r\n"},
+           {{"a\rb", ""}, "a\rb"},
+       }) {
+    stdproc::transfer::CrLfEncoder encoder;
+    std::string got;
+    for (const std::string& piece : c.pieces) got += encoder.Encode(piece);
+    EXPECT_EQ(got, c.want) << c.pieces.front();
+  }
+}
 
 using SendFile = FtpTest;
 
