@@ -1,11 +1,15 @@
 #include "docgen/info_box.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 
 #include "runtime/messages.h"
 #include "runtime/text.h"
+#include "support/process.h"
+#include "support/xvfb.h"
 
 namespace {
 
@@ -61,6 +65,28 @@ TEST_F(InfoBox, ABoxShowsThePreparedTextUnderItsTitle) {
   const int32_t result = stdproc::yInfoBox(u"Fehler", u"Zeile 1\\n \\' Zeile\\'  2", 0);
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Fehler: Zeile 1\r\n\"Zeile\" 2\n");
   EXPECT_EQ(result, 0);  // nothing could be shown, so no button closed it
+}
+
+// A real box on a private X server, closed with the Return key as a user would. In a fresh
+// process: the toolkit is loaded once per process, and the tests above want none.
+int32_t AnswerABoxWithReturn() {
+  testsupport::Xvfb server;
+  setenv("DISPLAY", server.display().c_str(), 1);
+  unsetenv("WAYLAND_DISPLAY");
+  testsupport::Process user({"sh", "-c",
+                             "id=$(xdotool search --sync --onlyvisible --name '^Hinweis$' | "
+                             "head -1); sleep 0.5; xdotool windowfocus --sync $id key Return"});
+  const int32_t result = stdproc::yInfoBox(u"Hinweis", u"Zeile 1\\n Zeile 2", 0);
+  user.Wait(std::chrono::seconds(10));
+  return result;
+}
+
+TEST(InfoBoxOnADisplay, PlainBoxGivesTheOkButtonsCode) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  // _exit: the toolkit and fontconfig keep their caches to the end of the process, which a
+  // leak check at exit would report.
+  EXPECT_EXIT(_exit(AnswerABoxWithReturn() == rt::MessageOk ? 0 : 1), ::testing::ExitedWithCode(0),
+              "");
 }
 
 }  // namespace
