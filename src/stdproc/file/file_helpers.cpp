@@ -35,8 +35,8 @@ int32_t yTokenCount(rt::TextView text, rt::TextView separator) {
   text = rt::Visible(text);
   separator = rt::Visible(separator);
   if (separator.empty()) return 0;
-  // Counted in place, left to right without overlap: texts of a million lines are
-  // common here, and copying one just to append a separator doubles the work.
+  // Counted in place, left to right without overlap: the line walk counts whole texts,
+  // and copying one just to append a separator would double the cost.
   int32_t count = 0;
   size_t matchedUpTo = 0;
   for (size_t at = text.find(separator); at != rt::TextView::npos;
