@@ -52,3 +52,7 @@ const std::string& UseSharedDisplay(bool windowManager) {
 }
 
 }  // namespace testsupport
+
+// Programs that show windows load the font library, which keeps its caches to the end of
+// the process; the leak checker of sanitizer builds is told so.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }

@@ -23,14 +23,16 @@ std::filesystem::path ExecutableDir() {
   return std::filesystem::path(std::string(buffer.data(), static_cast<size_t>(n))).parent_path();
 }
 
-// Beside the executable first (a copied or relocated program); then the build tree for
-// a program that runs from it, else the installed module.
+// Beside the executable first (a copied program), then where an installed tree keeps it
+// relative to the executable; then the build tree for a program that runs from it, else
+// the installed module.
 std::vector<std::filesystem::path> ModuleCandidates() {
   const std::filesystem::path exeDir = ExecutableDir();
   const std::filesystem::path buildDir = PENDREL_GTK_MODULE_BUILD_DIR;
   const std::filesystem::path installDir = PENDREL_GTK_MODULE_DIR;
   const bool inBuildTree = exeDir.string().rfind(buildDir.parent_path().string(), 0) == 0;
   std::vector<std::filesystem::path> dirs{exeDir};
+  if (!exeDir.empty()) dirs.push_back(exeDir / PENDREL_GTK_MODULE_RELATIVE_DIR);
   if (inBuildTree) {
     dirs.insert(dirs.end(), {buildDir, installDir});
   } else {
