@@ -65,6 +65,11 @@ bool PendingFile::Commit() {
   std::error_code error;
   fs::file_status earlier = fs::status(target_, error);
   if (!error && fs::exists(earlier)) {
+    // A rename needs only the directory's permission; a file the user may not write
+    // (read-only) must stay as it is, as it would when written in place.
+    std::ofstream writable(target_, std::ios::in | std::ios::out | std::ios::binary);
+    if (!writable.is_open()) return false;
+    writable.close();
     fs::permissions(temporary_, earlier.permissions(), fs::perm_options::replace, error);
     if (error) return false;
   }

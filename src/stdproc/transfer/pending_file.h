@@ -26,7 +26,8 @@ class PendingFile {
   bool IsOpen() const { return out_.is_open(); }
   bool Write(const char* data, size_t size);
   // Moves the complete file over the target, keeping an earlier target's permissions;
-  // false (target untouched) when anything went wrong on the way.
+  // false (target untouched) when anything went wrong on the way or when the user may
+  // not write the earlier target.
   bool Commit();
 
  private:

@@ -5,6 +5,7 @@
 
 #include "ftp_test_fixture.h"
 #include "stdproc/transfer/transfer.h"
+#include "support/unprivileged.h"
 
 namespace {
 
@@ -144,6 +145,32 @@ TEST_F(ReceiveFile, FailedReceiveKeepsTheEarlierLocalFile) {
     ++entries;
   }
   EXPECT_EQ(entries, 1) << "a temporary file was left behind";
+}
+
+TEST_F(ReceiveFile, ReadOnlyLocalFileIsNotReplaced) {
+  namespace fs = std::filesystem;
+  WriteFileBytes(OnServer("neu.txt"), "neu");
+  fs::permissions(local_.path(), fs::perms::all);
+  struct Case {
+    fs::perms perms;
+    const char16_t* code;
+    std::string want;
+  };
+  for (const Case& c :
+       {Case{fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all, u"1", "neu"},
+        Case{fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read, u"0",
+             "geschuetzt"}}) {
+    WriteFileBytes(OnClient("ziel.txt"), "geschuetzt");
+    fs::permissions(OnClient("ziel.txt"), c.perms);
+    EXPECT_EQ(testsupport::RunUnprivileged([&] {
+                rt::Text result = stdproc::yReceiveFile(server, user, password, Local("ziel.txt"),
+                                                        u"neu.txt", u"", 0, 2);
+                if (result != Result(c.code)) return 1;
+                return ReadFileBytes(OnClient("ziel.txt")) == c.want ? 0 : 2;
+              }),
+              0)
+        << rt::ToUtf8(c.code);
+  }
 }
 
 TEST_F(ReceiveFile, CredentialsNeverShowInMessagesOrTrace) {

@@ -5,6 +5,7 @@
 
 #include "stdproc/transfer/transfer.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged.h"
 
 namespace {
 
@@ -147,6 +148,32 @@ TEST_F(PrivateProfile, RewriteKeepsPermissionsLinksAndNoTemporaryFiles) {
   int entries = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_.path())) ++entries;
   EXPECT_EQ(entries, 2);
+}
+
+TEST_F(PrivateProfile, ReadOnlyFileStaysAsItIs) {
+  namespace fs = std::filesystem;
+  // Anyone may create files in the directory: only the file's own permission decides.
+  fs::permissions(dir_.path(), fs::perms::all);
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const fs::perms writable =
+      fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec & ~fs::perms::others_exec;
+  struct Case {
+    fs::perms perms;
+    std::string want;
+  };
+  for (const Case& c :
+       {Case{writable, Without("[Kapitel3]\nSchluessel9=letzter")}, Case{readOnly, kIni}}) {
+    WriteFileBytes(file(), kIni);
+    fs::permissions(file(), c.perms);
+    EXPECT_EQ(testsupport::RunUnprivileged([&] {
+                stdproc::yDeleteIniSection(u"Kapitel3", name());
+                return ReadFileBytes(file()) == c.want ? 0 : 1;
+              }),
+              0);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_.path())) ++entries;
+    EXPECT_EQ(entries, 1);
+  }
 }
 
 }  // namespace
