@@ -30,6 +30,7 @@ inline FileSlot& SlotFor(int32_t number) {
 }
 
 // The full operations, for everything the window cannot serve at once.
+int32_t FileAtEndBuffered(int32_t number);
 int32_t FileReadByteBuffered(int32_t number);
 void FileWriteByteBuffered(int32_t number, int32_t value);
 

@@ -57,7 +57,7 @@ void FileCloseAll() { Files().Clear(); }
 
 // An unknown number counts as being at its end, so that a reading loop over a file that
 // failed to open ends at once.
-int32_t FileAtEnd(int32_t number) {
+int32_t detail::FileAtEndBuffered(int32_t number) {
   OpenFile* file = FindFile(number);
   return file == nullptr || !file->FillForReading() ? 1 : 0;
 }

@@ -30,7 +30,12 @@ Text FileReadLine(int32_t number, int32_t format = FormatAnsi);
 int32_t FileWriteLine(int32_t number, TextView text);
 // UTF-8 (format 2 or omitted), UTF-16LE (25) or ANSI otherwise; the bytes written.
 int32_t FileWriteText(int32_t number, TextView text, int32_t format = FormatUtf8);
-int32_t FileAtEnd(int32_t number);
+// Non-zero when no byte is left to read, also for a number that is not open.
+inline int32_t FileAtEnd(int32_t number) {
+  detail::FileSlot& slot = detail::SlotFor(number);
+  if (slot.number == number && slot.window->pos < slot.window->readEnd) return 0;
+  return detail::FileAtEndBuffered(number);
+}
 int64_t FileLength(int32_t number);
 int64_t FileLoc(int32_t number);
 void FileSeek(int32_t number, int64_t position);
