@@ -184,8 +184,11 @@ bool FtpConnection::Connect(rt::TextView server, rt::TextView user, rt::TextView
   std::string base = BaseUrl(rt::ToUtf8(rt::Visible(server)), FtpPort());
   if (base.empty()) return false;
   CURL* curl = client_->curl;
-  curl_easy_setopt(curl, CURLOPT_USERNAME, userName.c_str());
-  curl_easy_setopt(curl, CURLOPT_PASSWORD, secret.c_str());
+  // Without a user name the login is anonymous, as the platform's own client does it.
+  if (!userName.empty()) {
+    curl_easy_setopt(curl, CURLOPT_USERNAME, userName.c_str());
+    curl_easy_setopt(curl, CURLOPT_PASSWORD, secret.c_str());
+  }
   client_->baseUrl = base;
   if (!client_->Command(nullptr)) return false;
   long localPort = 0;
