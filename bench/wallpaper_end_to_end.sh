@@ -5,7 +5,8 @@
 #    server (Xvfb, the X root backend), median of 10 runs, next to the shell pipeline
 #    "curl page; curl picture; xwallpaper --zoom picture" doing the same job (hyperfine).
 # 2. Peak resident memory of a run that sets the wallpaper without the X root backend
-#    (GNOME settings on a private session bus), the largest of 10 runs.
+#    (GNOME settings on a private session bus), the largest of 10 runs; for comparison
+#    also runs without any desktop and with the X root backend.
 #
 # Builds Pendrel for the loopback address in build/bench-wallpaper (PENDREL_BENCH_BUILD_DIR)
 # and stops everything it started.
@@ -37,11 +38,18 @@ wait_for_content() {
   return 1
 }
 
-# A photo-like picture of about 1 MiB: fractal noise, JPEG quality raised until it is.
-for quality in $(seq 86 98); do
-  convert -seed 7 -size 2560x1600 plasma:fractal -quality "$quality" "$work/site/foto.jpg"
-  [ "$(stat -c %s "$work/site/foto.jpg")" -ge 1048576 ] && break
+# A photo-like picture of about 1 MiB: fractal noise at the JPEG quality that comes closest.
+best=""
+for quality in $(seq 80 98); do
+  convert -seed 7 -size 2560x1600 plasma:fractal -quality "$quality" "$work/try.jpg"
+  distance=$(($(stat -c %s "$work/try.jpg") - 1048576))
+  distance=${distance#-}
+  if [ -z "$best" ] || [ "$distance" -lt "$best" ]; then
+    best=$distance
+    mv "$work/try.jpg" "$work/site/foto.jpg"
+  fi
 done
+rm -f "$work/try.jpg"
 printf 'foto.jpg\r\n' >"$work/site/inhalt.php"
 
 /usr/bin/python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$work/site" \
@@ -53,7 +61,7 @@ base="http://127.0.0.1:$port/"
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPENDREL_SERVER_BASE="$base" \
   -DPENDREL_BUILD_TESTS=OFF -DPENDREL_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target pendrel -j "$(nproc)" >/dev/null
+cmake --build "$build" --target pendrel -j "$(nproc)" >/dev/null 2>&1
 pendrel="$build/src/pendrel"
 
 Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1920x1080x24 3>"$work/display" \
@@ -72,35 +80,47 @@ echo "Picture: $(stat -c %s "$work/site/foto.jpg") bytes, 2560x1600; screen 1920
     --command-name "curl + curl + xwallpaper" \
     "curl -s -o /dev/null ${base}inhalt.php && curl -s -o $work/pipeline/bild.jpg ${base}foto.jpg && xwallpaper --zoom $work/pipeline/bild.jpg"
 )
-/usr/bin/python3 - "$work/wall.json" <<'EOF'
+/usr/bin/python3 - "$work/wall.json" <<'PY'
 import json, sys
-results = json.load(open(sys.argv[1]))["results"]
-for r in results:
+for r in json.load(open(sys.argv[1]))["results"]:
     print("median %-26s %7.1f ms" % (r["command"], r["median"] * 1000))
-EOF
+PY
 
-# Peak memory of runs that set the wallpaper through GSettings (dconf on a private bus).
-peak_rss() {
-  /usr/bin/python3 - "$@" <<'EOF'
-import resource, subprocess, sys
-peak = 0
-for _ in range(10):
-    subprocess.run(sys.argv[1:], check=True, stderr=subprocess.DEVNULL)
-    peak = max(peak, resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss)
-print("%.1f" % (peak / 1024.0))
-EOF
+# Peak resident memory, taken by a minimal parent: a forked interpreter would have its own
+# memory counted in.
+cc -O2 -x c -o "$work/maxrss" - <<'C'
+#include <stdio.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+int main(int argc, char** argv) {
+  long peak = 0;
+  for (int i = 0; i < 10; ++i) {
+    pid_t pid = fork();
+    if (pid == 0) {
+      execv(argv[1], argv + 1);
+      _exit(127);
+    }
+    int status = 0;
+    struct rusage usage;
+    if (argc < 2 || wait4(pid, &status, 0, &usage) != pid || status != 0) return 1;
+    if (usage.ru_maxrss > peak) peak = usage.ru_maxrss;
+  }
+  printf("%.1f\n", peak / 1024.0);
+  return 0;
 }
+C
+cd "$work/run"
 gnome_rss=$(
-  cd "$work/run"
   env -u DISPLAY -u WAYLAND_DISPLAY -u SWAYSOCK -u PENDREL_TRACE XDG_CURRENT_DESKTOP=GNOME \
     HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_CACHE_HOME="$work/home/cache" \
     XDG_RUNTIME_DIR="$work/home/run" GSETTINGS_BACKEND=dconf \
-    dbus-run-session -- bash -c "$(declare -f peak_rss); peak_rss '$pendrel'" 2>/dev/null
+    dbus-run-session -- "$work/maxrss" "$pendrel" 2>/dev/null
 )
-echo "peak RSS, GNOME settings backend (no X11):   ${gnome_rss} MiB"
-x11_rss=$(
-  cd "$work/run"
-  env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u WAYLAND_DISPLAY -u SWAYSOCK -u PENDREL_TRACE \
-    DISPLAY="$display" bash -c "$(declare -f peak_rss); peak_rss '$pendrel'"
-)
-echo "peak RSS, X root backend (1920x1080 screen): ${x11_rss} MiB"
+echo "peak RSS, GNOME settings on a private bus (no X11):   $gnome_rss MiB"
+plain_rss=$(env -u DISPLAY -u WAYLAND_DISPLAY -u SWAYSOCK -u XDG_CURRENT_DESKTOP \
+  -u DESKTOP_SESSION -u PENDREL_TRACE "$work/maxrss" "$pendrel")
+echo "peak RSS, no desktop (page and picture download only): $plain_rss MiB"
+x11_rss=$(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u WAYLAND_DISPLAY -u SWAYSOCK \
+  -u PENDREL_TRACE DISPLAY="$display" "$work/maxrss" "$pendrel")
+echo "peak RSS, X root backend on a 1920x1080 screen:       $x11_rss MiB"

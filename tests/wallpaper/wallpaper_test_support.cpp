@@ -5,25 +5,53 @@
 #include <X11/Xutil.h>
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <stdexcept>
 
 namespace wallpapertest {
 
-void WriteJpeg(const std::filesystem::path& file, uint32_t rgb, int width, int height) {
-  GdkPixbuf* picture = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
-  gdk_pixbuf_fill(picture, (rgb << 8) | 0xFF);
+namespace {
+
+void Save(GdkPixbuf* picture, const std::filesystem::path& file, const char* format) {
   const gboolean saved =
-      gdk_pixbuf_save(picture, file.c_str(), "jpeg", nullptr, "quality", "95", nullptr);
+      std::string(format) == "jpeg"
+          ? gdk_pixbuf_save(picture, file.c_str(), format, nullptr, "quality", "95", nullptr)
+          : gdk_pixbuf_save(picture, file.c_str(), format, nullptr, nullptr);
   g_object_unref(picture);
   if (!saved) throw std::runtime_error("could not write " + file.string());
 }
 
-bool NearColour(uint32_t a, uint32_t b) {
+}  // namespace
+
+void WriteJpeg(const std::filesystem::path& file, uint32_t rgb, int width, int height) {
+  GdkPixbuf* picture = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
+  gdk_pixbuf_fill(picture, (rgb << 8) | 0xFF);
+  Save(picture, file, "jpeg");
+}
+
+void WriteBands(const std::filesystem::path& file, const char* format, int width, int height,
+                bool across, uint32_t first, uint32_t second, uint32_t third) {
+  GdkPixbuf* picture = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
+  const uint32_t colours[3] = {first, second, third};
+  const int band = (across ? width : height) / 3;
+  for (int y = 0; y < height; ++y) {
+    guchar* p = gdk_pixbuf_get_pixels(picture) + y * gdk_pixbuf_get_rowstride(picture);
+    for (int x = 0; x < width; ++x, p += 3) {
+      const uint32_t c = colours[std::min((across ? x : y) / band, 2)];
+      p[0] = static_cast<guchar>(c >> 16);
+      p[1] = static_cast<guchar>(c >> 8);
+      p[2] = static_cast<guchar>(c);
+    }
+  }
+  Save(picture, file, format);
+}
+
+bool NearColour(uint32_t a, uint32_t b, int tolerance) {
   for (int shift : {0, 8, 16}) {
     if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) >
-        8) {
+        tolerance) {
       return false;
     }
   }
@@ -80,8 +108,15 @@ uint32_t RootPixel(const std::string& display, int x, int y) {
   if (image == nullptr) throw std::runtime_error("cannot read the root window");
   const unsigned long pixel = XGetPixel(image, 0, 0);
   XDestroyImage(image);
-  // Xvfb's 24-bit screens are 0xRRGGBB true colour.
-  return static_cast<uint32_t>(pixel & 0xFFFFFF);
+  const Visual* visual = DefaultVisual(c.display, DefaultScreen(c.display));
+  uint32_t rgb = 0;
+  for (unsigned long mask : {visual->red_mask, visual->green_mask, visual->blue_mask}) {
+    // Each channel widened to 8 bits, whatever its width in this visual.
+    const unsigned long value = (pixel & mask) / (mask & -mask);
+    const unsigned long top = mask / (mask & -mask);
+    rgb = (rgb << 8) | static_cast<uint32_t>(value * 255 / top);
+  }
+  return rgb;
 }
 
 unsigned long RootPixmap(const std::string& display) {

@@ -16,8 +16,12 @@ namespace wallpapertest {
 
 // A JPEG of one colour (0xRRGGBB).
 void WriteJpeg(const std::filesystem::path& file, uint32_t rgb, int width = 64, int height = 48);
-// Whether two colours differ by at most a JPEG's rounding in every channel.
-bool NearColour(uint32_t a, uint32_t b);
+// A picture ("jpeg" or "png") cut into three equal bands, top to bottom (or left to right
+// when `across`), coloured first, second, third.
+void WriteBands(const std::filesystem::path& file, const char* format, int width, int height,
+                bool across, uint32_t first, uint32_t second, uint32_t third);
+// Whether two colours differ by at most a JPEG's rounding (or `tolerance`) in every channel.
+bool NearColour(uint32_t a, uint32_t b, int tolerance = 8);
 
 // Pictures and "inhalt.php" in a temporary directory, served on loopback.
 class ContentSite {
@@ -39,7 +43,7 @@ class ContentSite {
 testsupport::RunResult RunPendrel(const std::filesystem::path& workDir, const std::string& base,
                                   std::map<std::string, std::optional<std::string>> env = {});
 
-// The colour of a pixel of the root window, and the pixmap the root window announces in
+// The colour (0xRRGGBB) of a pixel of the root window, and the pixmap the root window announces in
 // _XROOTPMAP_ID (0 for none), on display ":N".
 uint32_t RootPixel(const std::string& display, int x, int y);
 unsigned long RootPixmap(const std::string& display);

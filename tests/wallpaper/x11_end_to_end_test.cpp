@@ -53,6 +53,37 @@ TEST_F(X11EndToEnd, RootWindowShowsThePictureAndTheNextRunReplacesIt) {
   EXPECT_TRUE(wallpapertest::PixmapExists(xvfb_.display(), second));
 }
 
+// The picture is scaled evenly until it covers the screen and cut around its centre; the
+// middle band is made to be exactly what a 320x240 screen shows of it.
+TEST_F(X11EndToEnd, PicturesCoverTheScreenAroundTheirCentre) {
+  constexpr uint32_t kGreen = 0x10C020;
+  struct Case {
+    const char* name;
+    const char* format;
+    int width, height;
+    bool across;
+  };
+  for (const Case& c :
+       {Case{"hoch.jpg", "jpeg", 40, 360, false}, Case{"breit.png", "png", 1440, 60, true},
+        Case{"gross.jpg", "jpeg", 960, 2880, false}}) {
+    wallpapertest::WriteBands(site_.root() / c.name, c.format, c.width, c.height, c.across, kRed,
+                              kGreen, kBlue);
+    Run(std::string(c.name) + "\r\n");
+    for (auto [x, y] : {std::pair{0, 0}, {319, 0}, {160, 120}, {0, 239}, {319, 239}}) {
+      const uint32_t pixel = RootPixel(xvfb_.display(), x, y);
+      EXPECT_TRUE(NearColour(pixel, kGreen))
+          << c.name << " at " << x << "," << y << ": " << std::hex << pixel;
+    }
+  }
+  // A picture of the screen's proportions shows whole.
+  wallpapertest::WriteBands(site_.root() / "ganz.jpg", "jpeg", 1280, 960, false, kRed, kGreen,
+                            kBlue);
+  Run("ganz.jpg\r\n");
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 10), kRed));
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 120), kGreen));
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 230), kBlue));
+}
+
 TEST_F(X11EndToEnd, FailedDownloadsLeaveFileAndScreenAsTheyWere) {
   Run("rot.jpg\r\n");
   const std::string earlier = ReadFileBytes(work_.path() / "hintergrund.jpg");
@@ -100,6 +131,27 @@ TEST_F(X11EndToEnd, LinesAreUsedVerbatim) {
   for (const auto& request : site_.server().Requests()) paths.push_back(request.path);
   EXPECT_EQ(paths,
             (std::vector<std::string>{"/inhalt.php", "/%20mein%20bild.jpg", "/inhalt.php", "/"}));
+}
+
+// A 16-bit screen keeps its pixels in another layout than 0xRRGGBB.
+TEST(X11OtherDepth, SixteenBitScreensShowThePictureToo) {
+  testsupport::ProcessOptions options;
+  options.captureStdout = true;
+  testsupport::Process server(
+      {"Xvfb", "-displayfd", "1", "-noreset", "-nolisten", "tcp", "-screen", "0", "200x150x16"},
+      options);
+  const auto number = server.ReadStdoutLine(std::chrono::seconds(30));
+  ASSERT_TRUE(number && !number->empty()) << "Xvfb did not start";
+  const std::string display = ":" + *number;
+  wallpapertest::ContentSite site;
+  wallpapertest::WriteBands(site.root() / "bunt.jpg", "jpeg", 300, 150, true, kRed, kBlue, kRed);
+  site.SetPage("bunt.jpg\r\n");
+  testsupport::TempDir work;
+  auto run = wallpapertest::RunPendrel(work.path(), site.base(), {{"DISPLAY", display}});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_TRUE(NearColour(RootPixel(display, 100, 75), kBlue, 16));
+  EXPECT_TRUE(NearColour(RootPixel(display, 10, 75), kRed, 16));
+  EXPECT_TRUE(NearColour(RootPixel(display, 190, 75), kRed, 16));
 }
 
 TEST(EndToEnd, WithoutDesktopTheRunEndsQuietlyWithTheFileSaved) {
