@@ -43,7 +43,7 @@ rt::Text ChoosePicturePath(rt::TextView pageText) {
 }
 
 void SetWallpaperFromPage(rt::TextView pageText) {
-  const rt::Text address = ServerBase() + ChoosePicturePath(rt::Text(pageText));
+  const rt::Text address = ServerBase() + ChoosePicturePath(pageText);
   Trace(Describe(address, DownloadPicture(address, std::filesystem::path(kPictureFile))));
   const int64_t size = rt::PathSize(kPictureFile);
   if (size <= 0) {
