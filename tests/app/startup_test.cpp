@@ -53,10 +53,11 @@ TEST(Startup, DevelopmentRunIsRecognisedByTheFileNameOnly) {
 
 TEST(Startup, SilentWithoutTheTraceVariable) {
   testsupport::TempDir dir;
+  std::filesystem::copy_file(kPendrel, dir.path() / "pendrel");
   testsupport::ProcessOptions options;
   options.workingDirectory = dir.path();
   options.env["PENDREL_TRACE"] = std::nullopt;
-  auto run = testsupport::Run({kPendrel}, options);
+  auto run = testsupport::Run({(dir.path() / "pendrel").string()}, options);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "");
