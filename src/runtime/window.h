@@ -49,8 +49,7 @@ void WindowRequestClose(int32_t window);
 // size. Returning WindowCallbackDefault means "go on as usual".
 inline constexpr uint32_t WindowCallbackDefault = 0xE0E0E0E1;
 inline constexpr int32_t WindowMessageResize = 5;
-using WindowCallback = uint32_t (*)(int32_t window, int32_t message, int32_t width,
-                                    int32_t height);
+using WindowCallback = uint32_t (*)(int32_t window, int32_t message, int32_t width, int32_t height);
 void SetWindowCallback(int32_t window, WindowCallback callback);
 
 // Gadgets belong to the window opened last.
@@ -70,8 +69,7 @@ void GadgetResize(int32_t gadget, int32_t x, int32_t y, int32_t width, int32_t h
 void GadgetSetFont(int32_t gadget, intptr_t fontHandle);
 intptr_t GadgetHandle(int32_t gadget);
 // Screen rectangle of a gadget; false when it does not exist or is not shown.
-bool GadgetScreenRect(int32_t gadget, int32_t& x, int32_t& y, int32_t& width,
-                      int32_t& height);
+bool GadgetScreenRect(int32_t gadget, int32_t& x, int32_t& y, int32_t& width, int32_t& height);
 // Pointer position on the screen; false without a display.
 bool PointerPosition(int32_t& x, int32_t& y);
 
