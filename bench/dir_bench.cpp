@@ -1,9 +1,6 @@
 // A recursive yReadDir over a tree of 100 000 files against find -type f | wc -l.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <spawn.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -11,9 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "stdproc/file/directories.h"
-
-extern char** environ;
 
 namespace {
 
@@ -24,22 +20,16 @@ constexpr int kFiles = kDirectories * kFilesPerDirectory;
 // 100 directories of 1000 empty files each, made once, removed at the end.
 class Tree {
  public:
-  static Tree& Get() {
-    static Tree tree;
+  static const Tree& Get() {
+    static const Tree tree;
     return tree;
   }
-  const std::string& root() const { return root_; }
-  ~Tree() {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-  }
+  std::string root() const { return dir_.path().string(); }
 
  private:
   Tree() {
-    root_ = (std::filesystem::temp_directory_path() / "pendrel-dir-bench-XXXXXX").string();
-    if (mkdtemp(root_.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     for (int d = 0; d < kDirectories; ++d) {
-      const std::string dir = root_ + "/verzeichnis" + std::to_string(d);
+      const std::string dir = dir_ / ("verzeichnis" + std::to_string(d));
       std::filesystem::create_directory(dir);
       for (int f = 0; f < kFilesPerDirectory; ++f) {
         const int fd = open((dir + "/datei" + std::to_string(f) + ".jpg").c_str(),
@@ -49,7 +39,7 @@ class Tree {
       }
     }
   }
-  std::string root_;
+  bench::ScratchDir dir_{"pendrel-dir-bench"};
 };
 
 void BM_ReadDirRecursive(benchmark::State& state) {
@@ -65,14 +55,9 @@ BENCHMARK(BM_ReadDirRecursive)->Unit(benchmark::kMillisecond)->UseRealTime()->It
 
 // The shell pipeline as the yardstick; the tree's path goes in as an argument.
 void BM_FindTypeF(benchmark::State& state) {
-  std::string root = Tree::Get().root();
-  char sh[] = "sh", c[] = "-c", script[] = "find \"$1\" -type f | wc -l >/dev/null", name[] = "sh";
-  char* argv[] = {sh, c, script, name, root.data(), nullptr};
+  const std::string root = Tree::Get().root();
   for (auto _ : state) {
-    pid_t pid = 0;
-    int status = 0;
-    if (posix_spawnp(&pid, "sh", nullptr, nullptr, argv, environ) != 0 ||
-        waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!bench::RunCommand({"sh", "-c", "find \"$1\" -type f | wc -l >/dev/null", "sh", root})) {
       state.SkipWithError("find failed");
     }
   }

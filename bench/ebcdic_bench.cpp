@@ -2,21 +2,12 @@
 // (IBM273 to ISO-8859-1) on the same bytes as the yardstick. Wall-clock time for both:
 // the command's work is done in a child process.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
-#include <vector>
 
+#include "bench_support.h"
 #include "runtime/text.h"
 #include "stdproc/transfer/transfer.h"
-
-extern char** environ;
 
 namespace {
 
@@ -26,27 +17,12 @@ constexpr int32_t kRecordLength = 80;
 // A directory with one input file for the whole run, removed at exit.
 class Workspace {
  public:
-  Workspace() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "ebcdic-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    dir_ = pattern;
-    std::mt19937 random(273);
-    std::vector<char> block(size_t{1} << 20);
-    std::ofstream out(input(), std::ios::binary);
-    for (size_t written = 0; written < kFileBytes; written += block.size()) {
-      for (char& c : block) c = static_cast<char>(random());
-      out.write(block.data(), static_cast<std::streamsize>(block.size()));
-    }
-  }
-  ~Workspace() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
-  std::string input() const { return (dir_ / "records.ebc").string(); }
-  std::string output() const { return (dir_ / "lines.txt").string(); }
+  Workspace() { bench::WriteVariedBytes(input(), static_cast<int64_t>(kFileBytes), 273); }
+  std::string input() const { return dir_ / "records.ebc"; }
+  std::string output() const { return dir_ / "lines.txt"; }
 
  private:
-  std::filesystem::path dir_;
+  bench::ScratchDir dir_{"ebcdic-bench"};
 };
 
 const Workspace& Files() {
@@ -67,16 +43,8 @@ BENCHMARK(BM_KonvertEBCDICnachASCII)->Unit(benchmark::kMillisecond)->Iterations(
 void BM_IconvCommand(benchmark::State& state) {
   const std::string input = Files().input();
   const std::string output = Files().output();
-  std::vector<std::string> args = {"iconv",      "-f", "IBM273", "-t",
-                                   "ISO-8859-1", "-o", output,   input};
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
   for (auto _ : state) {
-    pid_t child = 0;
-    int status = 0;
-    if (posix_spawnp(&child, "iconv", nullptr, nullptr, argv.data(), environ) != 0 ||
-        waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!bench::RunCommand({"iconv", "-f", "IBM273", "-t", "ISO-8859-1", "-o", output, input})) {
       state.SkipWithError("iconv failed");
       break;
     }

@@ -1,20 +1,12 @@
 // Line walking cost against text length, and file copy against the system's cp.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
-#include <vector>
 
+#include "bench_support.h"
 #include "stdproc/file/file_copy.h"
 #include "stdproc/file/file_helpers.h"
-
-extern char** environ;
 
 namespace {
 
@@ -43,32 +35,16 @@ constexpr int64_t kCopyBytes = int64_t{256} << 20;
 // A 256 MiB source of varied bytes in a private temporary directory, made once.
 class CopyFiles {
  public:
-  static CopyFiles& Get() {
-    static CopyFiles files;
+  static const CopyFiles& Get() {
+    static const CopyFiles files;
     return files;
   }
-  std::string source() const { return (dir_ / "quelle.bin").string(); }
-  std::string target() const { return (dir_ / "ziel.bin").string(); }
-  ~CopyFiles() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
+  std::string source() const { return dir_ / "quelle.bin"; }
+  std::string target() const { return dir_ / "ziel.bin"; }
 
  private:
-  CopyFiles() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "pendrel-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    dir_ = pattern;
-    std::vector<char> block(1 << 20);
-    std::ofstream out(source(), std::ios::binary);
-    uint32_t seed = 12345;
-    for (int64_t written = 0; written < kCopyBytes; written += block.size()) {
-      for (char& byte : block) byte = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
-      out.write(block.data(), static_cast<std::streamsize>(block.size()));
-    }
-  }
-  std::filesystem::path dir_;
+  CopyFiles() { bench::WriteVariedBytes(source(), kCopyBytes, 12345); }
+  bench::ScratchDir dir_{"pendrel-bench"};
 };
 
 // Argument 1: the target is removed before each copy; 0: an earlier copy is overwritten.
@@ -80,7 +56,7 @@ void RemoveTargetIfAsked(benchmark::State& state, const std::string& target) {
 }
 
 void BM_CopyFile(benchmark::State& state) {
-  CopyFiles& files = CopyFiles::Get();
+  const CopyFiles& files = CopyFiles::Get();
   const rt::Text source = rt::FromUtf8(files.source());
   const rt::Text target = rt::FromUtf8(files.target());
   for (auto _ : state) {
@@ -99,19 +75,11 @@ BENCHMARK(BM_CopyFile)
 
 // The same copy by /bin/cp, as the yardstick.
 void BM_SystemCp(benchmark::State& state) {
-  CopyFiles& files = CopyFiles::Get();
-  std::string source = files.source();
-  std::string target = files.target();
-  char cp[] = "cp";
-  char* argv[] = {cp, source.data(), target.data(), nullptr};
+  const CopyFiles& files = CopyFiles::Get();
   for (auto _ : state) {
-    RemoveTargetIfAsked(state, target);
-    pid_t pid = 0;
-    int status = 0;
-    if (posix_spawnp(&pid, "cp", nullptr, nullptr, argv, environ) != 0 ||
-        waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    RemoveTargetIfAsked(state, files.target());
+    if (!bench::RunCommand({"cp", files.source(), files.target()}))
       state.SkipWithError("cp failed");
-    }
   }
   state.SetBytesProcessed(state.iterations() * kCopyBytes);
 }

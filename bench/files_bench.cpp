@@ -1,53 +1,30 @@
 // Byte-wise file I/O through the runtime's buffer against cp, and line reading against
 // file size.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <stdlib.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "runtime/files.h"
-
-extern char** environ;
 
 namespace {
 
 constexpr int64_t kMiB = int64_t{1} << 20;
 constexpr int64_t kCopyBytes = 256 * kMiB;
 
-// A private temporary directory for the benchmark's files, removed at the end.
-class BenchDir {
- public:
-  static BenchDir& Get() {
-    static BenchDir dir;
-    return dir;
-  }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  ~BenchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-
- private:
-  BenchDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "pendrel-files-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  std::filesystem::path path_;
-};
+const bench::ScratchDir& Dir() {
+  static const bench::ScratchDir dir("pendrel-files-bench");
+  return dir;
+}
 
 // Writes `bytes` bytes made by next() once; later calls find the file made.
 template <class Next>
 std::string MakeFile(const std::string& name, int64_t bytes, Next next) {
-  const std::string path = BenchDir::Get() / name;
+  const std::string path = Dir() / name;
   if (std::filesystem::exists(path)) return path;
   std::ofstream out(path, std::ios::binary);
   std::vector<char> block(kMiB);
@@ -59,9 +36,9 @@ std::string MakeFile(const std::string& name, int64_t bytes, Next next) {
 }
 
 std::string CopySource() {
-  uint32_t seed = 4711;
-  return MakeFile("source.bin", kCopyBytes,
-                  [&] { return static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24); });
+  const std::string path = Dir() / "source.bin";
+  if (!std::filesystem::exists(path)) bench::WriteVariedBytes(path, kCopyBytes, 4711);
+  return path;
 }
 
 // Lines of 20 to 120 characters, CR LF.
@@ -81,7 +58,7 @@ std::string TextFile(int64_t mebibytes) {
 // byte, until FileAtEnd.
 void BM_ByteCopy(benchmark::State& state) {
   const rt::Text source = rt::FromUtf8(CopySource());
-  const rt::Text target = rt::FromUtf8(BenchDir::Get() / "target.bin");
+  const rt::Text target = rt::FromUtf8(Dir() / "target.bin");
   for (auto _ : state) {
     const int32_t in = rt::FileOpenRead(rt::AnyNumber, source);
     const int32_t out = rt::FileCreate(rt::AnyNumber, target);
@@ -104,18 +81,11 @@ double ChildCpuMs() {
 // The same copy by cp, as the yardstick. cp's own processor time is not in the CPU
 // column, so it is reported per copy as cp_cpu_ms.
 void BM_SystemCp(benchmark::State& state) {
-  std::string source = CopySource();
-  std::string target = BenchDir::Get() / "target.bin";
-  char cp[] = "cp";
-  char* argv[] = {cp, source.data(), target.data(), nullptr};
+  const std::string source = CopySource();
+  const std::string target = Dir() / "target.bin";
   const double cpuBefore = ChildCpuMs();
   for (auto _ : state) {
-    pid_t pid = 0;
-    int status = 0;
-    if (posix_spawnp(&pid, "cp", nullptr, nullptr, argv, environ) != 0 ||
-        waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("cp failed");
-    }
+    if (!bench::RunCommand({"cp", source, target})) state.SkipWithError("cp failed");
   }
   state.SetBytesProcessed(state.iterations() * kCopyBytes);
   state.counters["cp_cpu_ms"] =
