@@ -24,7 +24,10 @@ struct Lines {
   }
 };
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  return quoted.append(text).append(1, '"');
+}
 
 // Every line, the last one included, ends in LF, CR LF being the generator's form.
 bool SplitLines(std::string_view include, Lines& lines) {
