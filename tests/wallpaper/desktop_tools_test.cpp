@@ -2,6 +2,8 @@
 // managers' command lines and sway's IPC socket (stand-ins that record what they get).
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "wallpaper_test_support.h"
 
 namespace {
@@ -21,6 +23,17 @@ class DesktopTools : public ::testing::Test {
     auto run = wallpapertest::RunPendrel(work, site_.base(), env);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     return run;
+  }
+
+  // A stand-in for sway's IPC socket that prints each command it receives.
+  static std::unique_ptr<testsupport::Process> StartSwayStub(const std::string& socket) {
+    testsupport::ProcessOptions options;
+    options.captureStdout = true;
+    return std::make_unique<testsupport::Process>(
+        std::vector<std::string>{testsupport::SystemPython(),
+                                 PENDREL_TEST_SOURCE_DIR "/tests/wallpaper/peers/sway_ipc_stub.py",
+                                 socket},
+        options);
   }
 
   wallpapertest::ContentSite site_;
@@ -60,13 +73,8 @@ TEST_F(DesktopTools, FileManagersGetThePathAsOneArgumentNeverThroughAShell) {
 
 TEST_F(DesktopTools, SwayIsToldThroughItsIpcSocket) {
   const std::string socket = (tmp_.path() / "sway.sock").string();
-  testsupport::ProcessOptions options;
-  options.captureStdout = true;
-  testsupport::Process sway(
-      {testsupport::SystemPython(),
-       PENDREL_TEST_SOURCE_DIR "/tests/wallpaper/peers/sway_ipc_stub.py", socket},
-      options);
-  ASSERT_EQ(sway.ReadStdoutLine(std::chrono::seconds(30)), "READY");
+  auto sway = StartSwayStub(socket);
+  ASSERT_EQ(sway->ReadStdoutLine(std::chrono::seconds(30)), "READY");
 
   const std::filesystem::path work = tmp_.path() / "mit leerzeichen";
   auto run = RunPendrel(work, {{"XDG_CURRENT_DESKTOP", "sway"},
@@ -74,24 +82,19 @@ TEST_F(DesktopTools, SwayIsToldThroughItsIpcSocket) {
                                {"WAYLAND_DISPLAY", "wayland-1"},
                                {"DISPLAY", ":99"}});
   EXPECT_NE(run.err.find("über sway"), std::string::npos) << run.err;
-  EXPECT_EQ(sway.ReadStdoutLine(std::chrono::seconds(10)),
+  EXPECT_EQ(sway->ReadStdoutLine(std::chrono::seconds(10)),
             "COMMAND 0 output * bg \"" + (work / "hintergrund.jpg").string() + "\" fill");
 }
 
 TEST_F(DesktopTools, SwayRefusesPathsItsExpansionWouldChange) {
   const std::string socket = (tmp_.path() / "sway.sock").string();
-  testsupport::ProcessOptions options;
-  options.captureStdout = true;
-  testsupport::Process sway(
-      {testsupport::SystemPython(),
-       PENDREL_TEST_SOURCE_DIR "/tests/wallpaper/peers/sway_ipc_stub.py", socket},
-      options);
-  ASSERT_EQ(sway.ReadStdoutLine(std::chrono::seconds(30)), "READY");
+  auto sway = StartSwayStub(socket);
+  ASSERT_EQ(sway->ReadStdoutLine(std::chrono::seconds(30)), "READY");
 
   auto run = RunPendrel(tmp_.path() / "$(touch geworden)",
                         {{"SWAYSOCK", socket}, {"WAYLAND_DISPLAY", "wayland-1"}});
   EXPECT_NE(run.err.find("Verfahren sway fehlgeschlagen"), std::string::npos) << run.err;
-  EXPECT_EQ(sway.ReadStdoutLine(std::chrono::milliseconds(500)), std::nullopt);
+  EXPECT_EQ(sway->ReadStdoutLine(std::chrono::milliseconds(500)), std::nullopt);
 }
 
 }  // namespace
