@@ -10,7 +10,8 @@ namespace stdproc {
 // Entry ("#S") / exit ("#E") tracer; the result is handed back at exit.
 int32_t s_PgmCheck(rt::TextView mode, rt::TextView routine, int32_t startValue,
                    rt::TextView detail);
-// One progress line. Lines go to standard error when PENDREL_TRACE=1, else nowhere.
+// One progress line. Lines go to standard error when PENDREL_TRACE=1, else nowhere;
+// control characters in them are shown as escapes (\r, \x1b), other text as it is.
 void yTrace(rt::TextView module, rt::TextView group, rt::TextView routine, rt::TextView text);
 
 // Calls s_PgmCheck with "#S" on construction and "#E" when the routine returns.
