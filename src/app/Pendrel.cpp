@@ -84,13 +84,24 @@ rt::Text RunRecordLine() {
          u";" + uUserName + u";" + uUserId;
 }
 
-// One line per start in "lauf.txt" beside the executable; when that file cannot be
-// written (read-only directory, another copy writing it), once more in the current
-// directory, and otherwise the run goes on without a record.
-void WriteRunRecord() {
-  if (yLogFileWrite(u"#ADD", uExeVerz + u"lauf.txt", RunRecordLine(), 0) == 0) {
-    yLogFileWrite(u"#ADD", uAktVerz + u"lauf.txt", RunRecordLine(), 0);
+// Copies started at the same moment take turns at "lauf.txt", each holding it only
+// while it writes its line, so a refused write is tried again for up to two seconds.
+// A file that is not there is held by nobody: the place itself refuses it (read-only
+// directory, a directory of that name) and waiting would not help.
+bool AppendRunRecord(const rt::Text& file) {
+  constexpr int kAttempts = 200;
+  constexpr int32_t kPauseMs = 10;
+  for (int attempt = 1; yLogFileWrite(u"#ADD", file, RunRecordLine(), 0) == 0; ++attempt) {
+    if (attempt == kAttempts || rt::PathSize(file) < 0) return false;
+    rt::DelayMs(kPauseMs);
   }
+  return true;
+}
+
+// One line per start in "lauf.txt" beside the executable; when that file cannot be
+// written, in the current directory, and otherwise the run goes on without a record.
+void WriteRunRecord() {
+  if (!AppendRunRecord(uExeVerz + u"lauf.txt")) AppendRunRecord(uAktVerz + u"lauf.txt");
 }
 
 void StandardStart() {

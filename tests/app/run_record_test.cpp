@@ -39,11 +39,14 @@ class RunRecord : public ::testing::Test {
     return Start(std::vector<std::string>{program.string()}, trace);
   }
   testsupport::RunResult Start(const std::vector<std::string>& argv, bool trace = false) {
+    return testsupport::Run(argv, Options(work, trace));
+  }
+  static testsupport::ProcessOptions Options(const fs::path& from, bool trace = false) {
     testsupport::ProcessOptions options;
-    options.workingDirectory = work;
+    options.workingDirectory = from;
     options.env["USER"] = "user1";
     options.env["PENDREL_TRACE"] = trace ? std::optional<std::string>("1") : std::nullopt;
-    return testsupport::Run(argv, options);
+    return options;
   }
 
   // Runs the copy in bin and checks the one record line it should have appended to
@@ -128,6 +131,34 @@ TEST_F(RunRecord, GoesToTheCurrentDirectoryWhileAnotherCopyWritesTheRecord) {
   ExpectRecord(work / "lauf.txt", "user1");
   rt::FileClose(held);
   EXPECT_EQ(ReadFileBytes(bin / "lauf.txt"), "held\r\n");
+}
+
+TEST_F(RunRecord, WaitsForACopyThatIsWritingTheRecord) {
+  WriteFileBytes(bin / "lauf.txt", "held\r\n");
+  const int32_t held = rt::FileOpen(rt::AnyNumber, rt::FromUtf8((bin / "lauf.txt").string()));
+  ASSERT_NE(held, 0);
+  testsupport::Process run({(bin / "pendrel").string()}, Options(work));
+  usleep(500 * 1000);
+  rt::FileClose(held);
+  EXPECT_EQ(run.Wait(std::chrono::seconds(60)), 0);
+  const std::string records = ReadFileBytes(bin / "lauf.txt");
+  EXPECT_TRUE(MatchesShape(records, "held\r\n" + kStamp + ";Pendrel;user1;user1\r\n")) << records;
+  EXPECT_FALSE(fs::exists(work / "lauf.txt"));
+}
+
+TEST_F(RunRecord, FiftyCopiesAtOnceLeaveFiftyRecords) {
+  // Run beside the program, so that both places name the same file.
+  constexpr int kCopies = 50;
+  std::vector<std::unique_ptr<testsupport::Process>> runs;
+  for (int i = 0; i < kCopies; ++i) {
+    runs.push_back(std::make_unique<testsupport::Process>(
+        std::vector<std::string>{(bin / "pendrel").string()}, Options(bin)));
+  }
+  for (auto& run : runs) EXPECT_EQ(run->Wait(std::chrono::seconds(60)), 0);
+  std::string want;
+  for (int i = 0; i < kCopies; ++i) want += kStamp + ";Pendrel;user1;user1\r\n";
+  const std::string records = ReadFileBytes(bin / "lauf.txt");
+  EXPECT_TRUE(MatchesShape(records, want)) << records;
 }
 
 TEST_F(RunRecord, WithoutAnyWritablePlaceTheProgramStillRuns) {

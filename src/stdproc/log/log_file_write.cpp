@@ -7,13 +7,13 @@ namespace stdproc {
 namespace {
 
 // The file opened for the line, or 0. Appending continues a last line without line end.
+// It never empties the file: one found empty or missing may have received another
+// process's line by the time the lock is ours, and the end is taken only then.
 int32_t OpenLog(rt::TextView fileName, bool append) {
-  if (append && rt::PathSize(fileName) > 0) {
-    const int32_t file = rt::FileOpen(rt::AnyNumber, fileName);
-    if (file != 0) rt::FileSeek(file, rt::FileLength(file));
-    return file;
-  }
-  return rt::FileCreate(rt::AnyNumber, fileName);
+  if (!append) return rt::FileCreate(rt::AnyNumber, fileName);
+  const int32_t file = rt::FileOpen(rt::AnyNumber, fileName);
+  if (file != 0) rt::FileSeek(file, rt::FileLength(file));
+  return file;
 }
 
 }  // namespace
