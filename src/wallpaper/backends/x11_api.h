@@ -1,0 +1,32 @@
+// The Xlib and GdkPixbuf functions the X root backend uses, loaded only when it runs, so
+// that sessions whose desktop draws the background never load either library.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <gdk-pixbuf/gdk-pixbuf.h>
+
+namespace pendrel::backends {
+
+// clang-format off
+#define PENDREL_XLIB_FUNCTIONS(F) \
+  F(XOpenDisplay) F(XCloseDisplay) F(XSetErrorHandler) F(XSetIOErrorHandler) F(XSync) \
+  F(XCreateImage) F(XCreatePixmap) F(XCreateGC) F(XPutImage) F(XFreeGC) \
+  F(XGetWindowProperty) F(XFree) F(XKillClient) F(XInternAtom) F(XChangeProperty) \
+  F(XSetWindowBackgroundPixmap) F(XClearWindow) F(XSetCloseDownMode) F(XGrabServer)
+#define PENDREL_PIXBUF_FUNCTIONS(F) \
+  F(gdk_pixbuf_get_file_info) F(gdk_pixbuf_new_from_file) F(gdk_pixbuf_new_from_file_at_scale) \
+  F(gdk_pixbuf_get_width) F(gdk_pixbuf_get_height) F(gdk_pixbuf_get_rowstride) \
+  F(gdk_pixbuf_get_n_channels) F(gdk_pixbuf_read_pixels)
+// clang-format on
+
+struct X11Api {
+#define PENDREL_DECLARE(name) decltype(&::name) name = nullptr;
+  PENDREL_XLIB_FUNCTIONS(PENDREL_DECLARE)
+  PENDREL_PIXBUF_FUNCTIONS(PENDREL_DECLARE)
+#undef PENDREL_DECLARE
+};
+
+// Both libraries with every function above; nullptr when one is missing.
+const X11Api* LoadX11Api();
+
+}  // namespace pendrel::backends
