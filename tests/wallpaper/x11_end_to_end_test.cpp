@@ -2,6 +2,9 @@
 // root window, and failed downloads leave both the file and the screen as they were.
 #include <gtest/gtest.h>
 
+#include <future>
+#include <vector>
+
 #include "support/xvfb.h"
 #include "wallpaper_test_support.h"
 
@@ -131,6 +134,51 @@ TEST_F(X11EndToEnd, LinesAreUsedVerbatim) {
   for (const auto& request : site_.server().Requests()) paths.push_back(request.path);
   EXPECT_EQ(paths,
             (std::vector<std::string>{"/inhalt.php", "/%20mein%20bild.jpg", "/inhalt.php", "/"}));
+}
+
+// Runs started together on one display swap the root pixmap one after the other, so none
+// frees a pixmap whose owner is still connected.
+TEST_F(X11EndToEnd, RunsAtTheSameTimeAllSetTheirPictureAndEndWithZero) {
+  Run("blau.jpg\r\n");  // leaves a retained pixmap for the first of them to free
+  site_.SetPage("rot.jpg\r\n");
+  std::vector<std::future<testsupport::RunResult>> runs;
+  for (int i = 0; i < 50; ++i) {
+    runs.push_back(std::async(std::launch::async, [this] {
+      return wallpapertest::RunPendrel(work_.path(), site_.base(), {{"DISPLAY", xvfb_.display()}});
+    }));
+  }
+  for (auto& pending : runs) {
+    const testsupport::RunResult run = pending.get();
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("Hintergrund gesetzt über x11"), std::string::npos) << run.err;
+  }
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 120), kRed));
+  EXPECT_TRUE(
+      wallpapertest::PixmapExists(xvfb_.display(), wallpapertest::RootPixmap(xvfb_.display())));
+}
+
+// A picture whose decoding would need more memory than allowed is refused from its header;
+// the screen keeps its picture. Only the headers are written (up to the PNG's first data
+// chunk, where its size is announced): nothing past them is read.
+TEST_F(X11EndToEnd, PicturesTooLargeToDecodeAreRefusedFromTheirHeader) {
+  Run("rot.jpg\r\n");
+  const std::string pngOf40000 =
+      std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x9c\x40\0\0\x9c\x40\x08\x02\0\0\0", 29) +
+      std::string("\xde\x6e\x99\x52\0\0\0\0IDAT\x35\xaf\x06\x1e", 16);
+  // Progressive, 12000 x 12000, three components: its coefficients alone are 824 MiB.
+  const std::string progressiveJpeg = std::string(
+      "\xFF\xD8\xFF\xC2\x00\x11\x08\x2E\xE0\x2E\xE0\x03\x01\x11\x00\x02\x11\x00\x03\x11\x00"
+      "\xFF\xDA\x00\x0C\x03",
+      26);
+  for (const auto& [header, size] :
+       {std::pair{pngOf40000, "40000 x 40000"}, std::pair{progressiveJpeg, "12000 x 12000"}}) {
+    // The page names a missing picture, so the run sets the earlier file again.
+    testsupport::WriteFileBytes(work_.path() / "hintergrund.jpg", header);
+    const testsupport::RunResult run = Run("fehlt.jpg\r\n");
+    EXPECT_NE(run.err.find(std::string("x11: Bild ") + size + " bräuchte"), std::string::npos)
+        << run.err;
+    EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 120), kRed)) << size;
+  }
 }
 
 // A 16-bit screen keeps its pixels in another layout than 0xRRGGBB.

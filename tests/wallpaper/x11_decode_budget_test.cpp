@@ -1,0 +1,89 @@
+// How much of a picture the X root backend decodes for a screen, judged from the file's
+// header before anything is decoded.
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+#include "wallpaper/backends/x11_decode_plan.h"
+#include "wallpaper/backends/x11_jpeg_frame.h"
+#include "wallpaper_test_support.h"
+
+namespace {
+
+using pendrel::backends::DecodePlan;
+using pendrel::backends::PictureFacts;
+using pendrel::backends::PlanDecode;
+using pendrel::backends::ReadJpegFrame;
+
+TEST(X11DecodeBudget, JpegsShrinkToCoverTheScreenAndWhatStillDoesNotFitIsRefused) {
+  struct Case {
+    PictureFacts picture;
+    int screenWidth, screenHeight;
+    int reduction;
+    bool fits;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           // Halving would no longer cover 1920 x 1080.
+           {{2560, 1600, true}, 1920, 1080, 1, true},
+           {{16000, 16000, true}, 1920, 1080, 8, true},
+           // An eighth is as small as a JPEG decoder goes.
+           {{40000, 40000, true}, 1920, 1080, 8, false},
+           // Other formats decode whole.
+           {{3500, 3500, false}, 1920, 1080, 1, true},
+           {{4000, 4000, false}, 1920, 1080, 1, false},
+           // Covering a 4K screen would need 4000 x 4000; a quarter fits and is scaled up.
+           {{8000, 8000, true}, 3840, 2160, 4, true},
+           // Coefficients of a progressive picture are held whatever the output size.
+           {{12000, 12000, true, int64_t{833} << 20}, 1920, 1080, 8, false},
+       }) {
+    const DecodePlan plan = PlanDecode(c.picture, c.screenWidth, c.screenHeight);
+    EXPECT_EQ(plan.reduction, c.reduction) << c.picture.width << "x" << c.picture.height;
+    EXPECT_EQ(plan.Fits(), c.fits) << c.picture.width << "x" << c.picture.height;
+  }
+}
+
+// A frame header of `marker` for a width x height picture of three components, the first
+// sampled twice in each direction, followed by a scan over `scanComponents` of them.
+std::string JpegHeader(unsigned char marker, int width, int height, int scanComponents,
+                       const std::string& segmentsBefore = "") {
+  std::string frame = {'\xFF', static_cast<char>(marker), 0, 17, 8};
+  for (int value : {height, width}) {
+    frame += static_cast<char>(value >> 8);
+    frame += static_cast<char>(value & 0xFF);
+  }
+  frame += std::string("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10);
+  std::string scan = {'\xFF', '\xDA', 0, static_cast<char>(6 + 2 * scanComponents),
+                      static_cast<char>(scanComponents)};
+  return "\xFF\xD8" + segmentsBefore + frame + scan;
+}
+
+TEST(X11DecodeBudget, JpegHeadersTellWhatTheDecoderHoldsWhateverTheScale) {
+  testsupport::TempDir dir;
+  const auto file = dir.path() / "bild.jpg";
+  const auto frameOf = [&](const std::string& bytes) {
+    testsupport::WriteFileBytes(file, bytes);
+    return ReadJpegFrame(file);
+  };
+  // Row by row: nothing held beyond the output.
+  wallpapertest::WriteJpeg(file, 0x808080, 640, 480);
+  auto frame = ReadJpegFrame(file);
+  ASSERT_TRUE(frame);
+  EXPECT_EQ(frame->width, 640);
+  EXPECT_EQ(frame->height, 480);
+  EXPECT_EQ(frame->fixedBytes, 0);
+
+  // 1600 x 1600 at 4:2:0: 200 x 200 luma blocks and 100 x 100 for each chroma component,
+  // 128 bytes each, held for a progressive picture and for one scanned component by component.
+  constexpr int64_t kCoefficients = (200 * 200 + 2 * 100 * 100) * 128;
+  EXPECT_EQ(frameOf(JpegHeader(0xC2, 1600, 1600, 3))->fixedBytes, kCoefficients);
+  EXPECT_EQ(frameOf(JpegHeader(0xC0, 1600, 1600, 1))->fixedBytes, kCoefficients);
+  EXPECT_EQ(frameOf(JpegHeader(0xC0, 1600, 1600, 3))->fixedBytes, 0);
+
+  // A colour profile segment is kept, and once more when its pieces are joined.
+  const std::string profile = std::string("\xFF\xE2\x10\x00", 4) + std::string(0x1000 - 2, 'p');
+  EXPECT_EQ(frameOf(JpegHeader(0xC0, 1600, 1600, 3, profile + profile))->fixedBytes, 4 * 0x1000);
+
+  EXPECT_FALSE(frameOf("\x89PNG\r\n\x1a\n"));
+  EXPECT_FALSE(frameOf(JpegHeader(0xC2, 1600, 1600, 3).substr(0, 12)));
+}
+
+}  // namespace
