@@ -1,7 +1,12 @@
 // The real program in desktop sessions whose settings live behind a private session bus:
 // GNOME (GSettings with dconf), XFCE (a real xfconfd) and KDE Plasma (a recording stand-in).
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
 
 #include "support/dbus_session.h"
 #include "support/xvfb.h"
@@ -25,6 +30,23 @@ std::map<std::string, std::string> PrivateHome(const std::filesystem::path& home
           {"GSETTINGS_BACKEND", "dconf"}};
 }
 
+// The processes whose environment holds entry ("NAME=value"). Whatever a run starts (a bus,
+// a settings service) inherits its environment, so a variable given only to that run
+// finds what it left behind.
+std::vector<pid_t> ProcessesWithEnvironment(const std::string& entry) {
+  std::vector<pid_t> found;
+  for (const auto& process : std::filesystem::directory_iterator("/proc")) {
+    const std::string pid = process.path().filename();
+    if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::ifstream in(process.path() / "environ", std::ios::binary);
+    const std::string environment((std::istreambuf_iterator<char>(in)), {});
+    if (('\0' + environment).find('\0' + entry + '\0') != std::string::npos) {
+      found.push_back(std::stoi(pid));
+    }
+  }
+  return found;
+}
+
 class DesktopBus : public ::testing::Test {
  protected:
   DesktopBus() : env_(PrivateHome(home_.path())), bus_(env_) {
@@ -33,8 +55,9 @@ class DesktopBus : public ::testing::Test {
     site_.SetPage("gruen.jpg\r\n");
   }
 
-  testsupport::RunResult RunPendrel(const std::string& desktop) {
-    std::map<std::string, std::optional<std::string>> env(env_.begin(), env_.end());
+  testsupport::RunResult RunPendrel(const std::string& desktop,
+                                    std::map<std::string, std::optional<std::string>> env = {}) {
+    env.insert(env_.begin(), env_.end());
     env["XDG_CURRENT_DESKTOP"] = desktop;
     auto run = wallpapertest::RunPendrel(work_.path(), site_.base(), env);
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -74,7 +97,7 @@ TEST_F(GnomeDesktop, BothPictureKeysHoldTheFileUri) {
   EXPECT_EQ(Get("picture-uri-dark"), "'file://" + Picture() + "'");
 }
 
-TEST_F(GnomeDesktop, ASecondRunWithTheSamePathIsAnnouncedAsAChange) {
+TEST_F(GnomeDesktop, ASecondRunWithTheSamePathIsAnnouncedForBothKeys) {
   RunPendrel("GNOME");
   ProcessOptions options;
   options.captureStdout = true;
@@ -93,12 +116,51 @@ TEST_F(GnomeDesktop, ASecondRunWithTheSamePathIsAnnouncedAsAChange) {
   }
 
   RunPendrel("GNOME");
-  bool announced = false;
-  while (!announced && (line = monitor.ReadStdoutLine(std::chrono::seconds(10)))) {
-    announced = line->rfind("picture-uri:", 0) == 0;
+  const std::set<std::string> keys = {"picture-uri", "picture-uri-dark"};
+  std::set<std::string> announced;
+  while (announced != keys && (line = monitor.ReadStdoutLine(std::chrono::seconds(10)))) {
+    const size_t colon = line->find(": 'file://" + Picture() + "'");
+    if (colon != std::string::npos) announced.insert(line->substr(0, colon));
   }
-  EXPECT_TRUE(announced);
-  EXPECT_EQ(Get("picture-uri"), "'file://" + Picture() + "'");
+  EXPECT_EQ(announced, keys);
+}
+
+// The X root stands in when the desktop's settings cannot take the picture.
+class GnomeSettingsOutOfReach : public GnomeDesktop {
+ protected:
+  GnomeSettingsOutOfReach() {
+    env_["DISPLAY"] = xvfb_.display();
+    env_.erase("GSETTINGS_BACKEND");  // dconf, found as in a real session
+  }
+
+  void ExpectTheXRoot() {
+    const std::string mark = "PENDREL_TEST_RUN=" + home_.path().string();
+    auto run = RunPendrel("GNOME", {{"PENDREL_TEST_RUN", home_.path().string()}});
+    EXPECT_NE(run.err.find("Verfahren gnome fehlgeschlagen"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("über x11"), std::string::npos) << run.err;
+    EXPECT_TRUE(
+        wallpapertest::NearColour(wallpapertest::RootPixel(xvfb_.display(), 100, 75), kGreen));
+    const std::vector<pid_t> left = ProcessesWithEnvironment(mark);
+    for (pid_t pid : left) kill(pid, SIGKILL);
+    EXPECT_TRUE(left.empty()) << left.size() << " processes outlived the run";
+  }
+
+  testsupport::Xvfb xvfb_{200, 150};
+};
+
+TEST_F(GnomeSettingsOutOfReach, WithoutAnAnnouncedBusNoneIsStarted) {
+  env_.erase("DBUS_SESSION_BUS_ADDRESS");
+  ExpectTheXRoot();
+  EXPECT_FALSE(std::filesystem::exists(home_.path() / ".dbus"));
+}
+
+TEST_F(GnomeSettingsOutOfReach, ASettingsServiceThatCannotStoreIsAFailure) {
+  // Where dconf keeps its database, a plain file: the service answers every write with an
+  // error.
+  std::filesystem::create_directories(home_.path() / "config");
+  testsupport::WriteFileBytes(home_.path() / "config" / "dconf", "");
+  ExpectTheXRoot();
+  EXPECT_EQ(Get("picture-uri").find(Picture()), std::string::npos);
 }
 
 // A schema that is not installed would abort the process inside GSettings, and a store

@@ -7,27 +7,43 @@
 #include <cstring>
 #include <vector>
 
+#include "wallpaper/backends/session_bus.h"
+
 namespace pendrel::backends {
 
 namespace {
 
-// Without dconf GSettings falls back to a store that forgets everything at exit; writing
-// there would report a change that never happens.
-bool SettingsAreKept() {
+// The desktops watch their settings in dconf, whose service sits on the session bus. Any
+// other store (the memory one GSettings falls back to, a key file) is not what the
+// desktop reads, and without an announced bus dconf would have GDBus launch one.
+bool DesktopSettingsStore() {
+  if (!SessionBusAnnounced()) return false;
   GSettingsBackend* backend = g_settings_backend_get_default();
-  const char* type = G_OBJECT_TYPE_NAME(backend);
-  const bool kept = std::strcmp(type, "GMemorySettingsBackend") != 0 &&
-                    std::strcmp(type, "GNullSettingsBackend") != 0;
+  const bool dconf = std::strcmp(G_OBJECT_TYPE_NAME(backend), "DConfSettingsBackend") == 0;
   g_object_unref(backend);
-  return kept;
+  return dconf;
 }
 
-bool SetText(GSettings* settings, const char* key, const std::string& value) {
+bool Holds(GSettings* settings, const char* key, const char* value) {
   gchar* current = g_settings_get_string(settings, key);
-  const bool same = value == current;
+  const bool same = std::strcmp(current, value) == 0;
   g_free(current);
-  if (same && !g_settings_set_string(settings, key, "")) return false;
-  return g_settings_set_string(settings, key, value.c_str());
+  return same;
+}
+
+// Sets the keys and waits until the settings service has answered. dconf merges writes
+// that have not gone out yet, so without the wait a key cleared and set again would
+// reach the service unchanged and the desktop would hear of no change. A write the
+// service refused shows only in what is read afterwards.
+bool StoreAndConfirm(GSettings* settings, const std::vector<const char*>& keys, const char* value) {
+  for (const char* key : keys) {
+    if (!g_settings_set_string(settings, key, value)) return false;
+  }
+  g_settings_sync();
+  for (const char* key : keys) {
+    if (!Holds(settings, key, value)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -43,12 +59,17 @@ bool SetGSettingsText(const char* schemaId, std::initializer_list<const char*> k
   for (const char* key : keys) {
     if (g_settings_schema_has_key(schema, key)) present.push_back(key);
   }
-  bool ok = !present.empty() && SettingsAreKept();
+  bool ok = !present.empty() && DesktopSettingsStore();
   if (ok) {
     GSettings* settings = g_settings_new_full(schema, nullptr, nullptr);
-    for (const char* key : present) ok = SetText(settings, key, value) && ok;
-    // The writes travel to the settings service asynchronously; the process ends soon.
-    g_settings_sync();
+    // A key that already holds the value is emptied first, so that the desktop sees a
+    // change and reads the file again.
+    std::vector<const char*> unchanged;
+    for (const char* key : present) {
+      if (Holds(settings, key, value.c_str())) unchanged.push_back(key);
+    }
+    ok = StoreAndConfirm(settings, unchanged, "") &&
+         StoreAndConfirm(settings, present, value.c_str());
     g_object_unref(settings);
   }
   g_settings_schema_unref(schema);

@@ -6,10 +6,11 @@
 
 namespace pendrel::backends {
 
-// Sets every one of keys that the schema has to value and writes it to the user's settings
-// store. A key that already holds value is first set to "" so that the desktop sees a
-// change and reads the file again. False when the schema is not installed, has none of the
-// keys, a key cannot be written, or no lasting settings store is there.
+// Sets every one of keys that the schema has to value in the desktop's settings store
+// (dconf on the announced session bus) and waits until the store has it. A key that
+// already holds value is first set to "" and stored, so that the desktop hears of a change
+// and reads the file again. False when the schema is not installed or has none of the
+// keys, when there is no session bus or no dconf, or when the store did not take a write.
 bool SetGSettingsText(const char* schemaId, std::initializer_list<const char*> keys,
                       const std::string& value);
 

@@ -1,15 +1,24 @@
 #include "wallpaper/backends/session_bus.h"
 
+#include <cstring>
+
 namespace pendrel::backends {
 
 namespace {
 
 constexpr int kCallTimeoutMs = 10000;
 
-// The bus the session announces, by variable or at its usual place. Without one GDBus
-// would launch a bus of its own, where no desktop listens.
+GDBusConnection* SessionBus() {
+  return SessionBusAnnounced() ? g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr) : nullptr;
+}
+
+}  // namespace
+
 bool SessionBusAnnounced() {
-  if (g_getenv("DBUS_SESSION_BUS_ADDRESS") != nullptr) return true;
+  // An address that asks for "autolaunch:" names no bus, only the way to start one.
+  const char* address = g_getenv("DBUS_SESSION_BUS_ADDRESS");
+  if (address != nullptr && address[0] != '\0')
+    return std::strstr(address, "autolaunch:") == nullptr;
   const char* runtimeDir = g_getenv("XDG_RUNTIME_DIR");
   if (runtimeDir == nullptr) return false;
   gchar* socket = g_build_filename(runtimeDir, "bus", nullptr);
@@ -17,12 +26,6 @@ bool SessionBusAnnounced() {
   g_free(socket);
   return present;
 }
-
-GDBusConnection* SessionBus() {
-  return SessionBusAnnounced() ? g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr) : nullptr;
-}
-
-}  // namespace
 
 GVariant* CallSessionBus(const char* service, const char* object, const char* interface,
                          const char* method, GVariant* parameters) {
