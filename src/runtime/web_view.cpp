@@ -23,13 +23,16 @@ std::string EncodeAddress(TextView address) {
 
 bool WebView::Navigate(TextView address) {
   if (Visible(address).empty()) return false;
-  transfer_ = std::make_unique<platform::HttpGet>(EncodeAddress(address));
+  transfer_ =
+      std::make_unique<platform::HttpGet>(EncodeAddress(address), platform::CurrentHttpLimits());
   return true;
 }
 
 bool WebView::TakeFinished() {
   if (!transfer_ || !transfer_->Finished()) return false;
-  source_ = FromAnsi(transfer_->Body());
+  // An error page or a torn-off list must not pass for the content: the caller then goes
+  // on as for an empty page.
+  source_ = platform::IsWholeResource(transfer_->Result()) ? FromAnsi(transfer_->Body()) : Text();
   transfer_.reset();
   return true;
 }

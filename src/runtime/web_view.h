@@ -16,8 +16,9 @@ class WebView {
   // Starts loading the address (a previous load still running is dropped); false for an
   // empty address, which is ignored.
   bool Navigate(TextView address);
-  // True once, when the running load has ended (success or not); Source() then holds
-  // what the server sent.
+  // True once, when the running load has ended (success or not); Source() then holds the
+  // page, or "" when the load did not bring a whole page (an HTTP error, a broken or
+  // timed-out transfer, an answer over the size bound or in a content coding).
   bool TakeFinished();
   const Text& Source() const { return source_; }
 

@@ -5,6 +5,7 @@
 #include "wallpaper/job_trace.h"
 #include "wallpaper/server_base.h"
 #include "wallpaper/set_wallpaper_from_page.h"
+#include "wallpaper/transfer_limits.h"
 
 namespace pendrel {
 
@@ -34,6 +35,7 @@ int32_t RunContentWindow() {
   }
   const rt::Text address = ServerBase() + u"inhalt.php";
   TraceJob(u"RunContentWindow", u"Lade Inhaltsseite " + address);
+  rt::platform::SetHttpLimits(PageLimits());
   rt::GadgetSetText(ContentWebView, address);
   bool loaded = false;
   RunPageLoadLoop(ContentWebView, [&](const rt::Text& pageText) {

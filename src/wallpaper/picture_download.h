@@ -1,34 +1,31 @@
-// Synchronous download of a picture into a file that is replaced only by a complete one.
+// Synchronous download of a picture into a file that is replaced only by a picture.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 
+#include "runtime/platform/http_get.h"
 #include "runtime/text.h"
+#include "wallpaper/picture_format.h"
+#include "wallpaper/transfer_limits.h"
 
 namespace pendrel {
 
-// Bounds that keep a silent server or an endless answer from holding the run forever.
-struct DownloadLimits {
-  int32_t connectTimeoutMs = 20000;
-  int32_t stallSeconds = 30;  // aborted when under 1 byte per second for this long
-  int32_t totalSeconds = 300;
-  int64_t maxBytes = int64_t{64} << 20;
-};
-
 struct DownloadOutcome {
-  bool saved = false;  // file now holds the new picture
-  int32_t status = 0;  // the HTTP status; 0 when no answer came
-  int64_t bytes = 0;   // bytes received
-  std::string error;   // why the file was left as it was
+  bool saved = false;     // file now holds the new picture
+  int32_t status = 0;     // the HTTP status; 0 when no answer came
+  int64_t bytes = 0;      // bytes received
+  PictureHeader picture;  // what the answer is, when it is a picture
+  std::string error;      // why the file was left as it was
 };
 
-// GETs address (http or https, redirects only to those, no cache) into a temporary file
-// beside `file` and renames it over `file` only after a complete 2xx answer with a body.
-// Every failure leaves `file` as it was and no temporary file behind. Characters that are
-// not valid in an address are sent percent-encoded.
+// GETs address into a temporary file beside `file` and renames it over `file` only when a
+// complete 2xx answer brought a picture desktops can show (recognised from its content).
+// Every failure leaves `file` as it was and no temporary file behind, also when the process
+// is told to end meanwhile; temporaries left by killed runs are removed first. Characters
+// that are not valid in an address are sent percent-encoded.
 DownloadOutcome DownloadPicture(rt::TextView address, const std::filesystem::path& file,
-                                const DownloadLimits& limits = {});
+                                const rt::platform::HttpLimits& limits = PictureLimits());
 
 }  // namespace pendrel

@@ -24,7 +24,9 @@ rt::Text Describe(const rt::Text& address, const DownloadOutcome& outcome) {
   rt::Text line = u"Download " + address + u": ";
   if (outcome.saved) {
     return line + u"HTTP " + rt::IntToText(outcome.status) + u", " + rt::IntToText(outcome.bytes) +
-           u" Bytes in " + rt::Text(kPictureFile) + u" gespeichert";
+           u" Bytes, " + rt::FromUtf8(PictureFormatName(outcome.picture.format)) + u" " +
+           rt::IntToText(outcome.picture.width) + u"x" + rt::IntToText(outcome.picture.height) +
+           u", in " + rt::Text(kPictureFile) + u" gespeichert";
   }
   return line + u"fehlgeschlagen (" + rt::FromUtf8(outcome.error) + u"), " +
          rt::Text(kPictureFile) + u" unverändert";

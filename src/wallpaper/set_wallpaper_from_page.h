@@ -6,8 +6,9 @@
 namespace pendrel {
 
 // Picks a random CR LF-terminated line of the page, downloads the server base address
-// followed by that line into "hintergrund.jpg" in the current directory and, when the file
-// is not empty, makes it the desktop wallpaper. Failures leave the wallpaper as it was.
+// followed by that line into "hintergrund.jpg" in the current directory (replaced only by a
+// picture) and, when that file is not empty, makes it the desktop wallpaper: after a failed
+// download the earlier picture is set again. Failures leave the wallpaper as it was.
 void SetWallpaperFromPage(rt::TextView pageText);
 
 // The line SetWallpaperFromPage downloads: line RandomInt(count, 1) of the page's CR LF

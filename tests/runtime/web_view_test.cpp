@@ -59,27 +59,36 @@ TEST_F(WebView, ReportsStartThenTwoEndsAndHoldsThePageText) {
   EXPECT_EQ(rt::GadgetItemText(web, 1), u"bild/a.jpg\r\nbild/ä.jpg\r\nbild/c.jpg");
 }
 
-TEST_F(WebView, FailedLoadsStillEndWithWhatTheServerSent) {
-  struct Case {
-    std::string address;
-    rt::Text want;
-  };
+// An error page or a torn-off list must never pass for the content page.
+TEST_F(WebView, OnlyAWholePageIsTheTextAndFailedLoadsStillEnd) {
   testsupport::TempDir empty;
   const std::string refused = [&] {
     testsupport::HttpServer gone(empty.path());
     return gone.Url("inhalt.php");
   }();
-  for (const Case& c : std::initializer_list<Case>{
-           {server.Url("__status/404"), u"status 404"},
-           {server.Url("__status/500"), u"status 500"},
-           {server.Url("__truncated/5"), u"xxxxx"},
-           {server.Url("__hang"), u""},
-           {server.Url("__stall/3"), u"xxx"},
-           {refused, u""},
+  rt::platform::HttpLimits limits = rt::platform::CurrentHttpLimits();
+  limits.totalSeconds = 2;
+  limits.maxBytes = 100000;
+  rt::platform::SetHttpLimits(limits);
+  for (const std::string& address : {
+           server.Url("__status/404/inhalt.php"),
+           server.Url("__status/500"),
+           server.Url("__truncated/5"),
+           server.Url("__reset/inhalt.php"),
+           server.Url("__hang"),
+           server.Url("__stall/3"),
+           server.Url("__drip/100/inhalt.php"),     // under the low-speed limit
+           server.Url("__drip/8192/inhalt.php"),    // past the whole time
+           server.Url("__huge/200000/inhalt.php"),  // over the size bound
+           server.Url("__gzip/inhalt.php"),
+           refused,
        }) {
-    EXPECT_EQ(Load(c.address), c.want) << c.address;
-    EXPECT_EQ(rt::EventNext(), 0) << "no third download end for " << c.address;
+    Load(server.Url("inhalt.php"));
+    EXPECT_EQ(Load(address), u"") << address;
+    EXPECT_EQ(rt::EventNext(), 0) << "no third download end for " << address;
   }
+  EXPECT_EQ(server.Requests().back().headers.count("accept-encoding"), 0u)
+      << "a coded page was asked for";
 }
 
 TEST_F(WebView, FetchesOnlyWebAddresses) {

@@ -1,10 +1,17 @@
 // A loopback HTTP server (a small python handler) on a free port, serving the files of a
 // directory plus special paths for failure cases:
-//   /__status/CODE         answers CODE with the body "status CODE"
+//   /__status/CODE[/FILE]  answers CODE with the body of FILE, else "status CODE"
 //   /__truncated/N         announces N + 1000 bytes, sends N bytes of "x" and closes
 //   /__stall/N             announces N + 1000 bytes, sends N bytes of "x", then stays silent
-//   /__hang                accepts the connection and never answers
+//   /__hang[/...]          accepts the connection and never answers
 //   /__redirect?to=ADDR    answers 302 with Location ADDR
+//   /__html/...            answers 200 with an HTML page of CR LF lines (a captive portal)
+//   /__gzip/FILE           answers 200 with FILE gzip-compressed, as Content-Encoding: gzip
+//   /__reset/...           sends the head and a little of the body, then resets the connection
+//   /__drip/RATE/...       answers 200 and sends RATE bytes of "x" a second, never ending
+//   /__huge/SIZE/...       answers 200 with a PNG head and SIZE bytes in all, length unannounced
+// Paths below /__status, /__hang, /__html, /__reset and /__drip may go on, so a base address
+// such as /__drip/4096/ makes every address below it misbehave.
 #pragma once
 
 #include <chrono>

@@ -38,3 +38,18 @@ if(TARGET test_wallpaper)
   target_compile_definitions(test_wallpaper PRIVATE
     PENDREL_E2E_PROGRAM="$<TARGET_FILE:pendrel_e2e>")
 endif()
+
+# Tests with "Slow" in their name take minutes (real transfer deadlines); they carry the
+# label "slow", so that `ctest -LE slow` is a quick run. The discovered tests are only known
+# at test time, so the label is given by a file CTest reads after the discovered list.
+if(TARGET test_wallpaper)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/test_wallpaper_slow_labels.cmake [[
+foreach(test IN LISTS test_wallpaper_TESTS)
+  if(test MATCHES "Slow")
+    set_tests_properties("${test}" PROPERTIES LABELS slow)
+  endif()
+endforeach()
+]])
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES
+               ${CMAKE_CURRENT_BINARY_DIR}/test_wallpaper_slow_labels.cmake)
+endif()

@@ -1,14 +1,15 @@
-// The picture download: a complete 2xx answer replaces the file, anything else leaves it.
+// The picture download: a complete 2xx answer that is a picture replaces the file, anything
+// else leaves it.
 #include "wallpaper/picture_download.h"
 
 #include <gtest/gtest.h>
 
 #include "support/http_server.h"
 #include "support/temp_dir.h"
+#include "wallpaper_test_support.h"
 
 namespace {
 
-using pendrel::DownloadLimits;
 using pendrel::DownloadPicture;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
@@ -18,9 +19,11 @@ std::u16string U16(const std::string& ascii) { return {ascii.begin(), ascii.end(
 class PictureDownload : public ::testing::Test {
  protected:
   PictureDownload() {
-    WriteFileBytes(site_.path() / "bild.jpg", std::string(3000, 'p'));
-    WriteFileBytes(site_.path() / "mein bild ä.jpg", "mit Leerzeichen");
+    wallpapertest::WriteJpeg(site_.path() / "bild.jpg", 0x336699, 64, 48);
+    wallpapertest::WriteJpeg(site_.path() / "mein bild ä.jpg", 0x996633, 8, 8);
+    picture_ = ReadFileBytes(site_.path() / "bild.jpg");
     WriteFileBytes(site_.path() / "leer.jpg", "");
+    WriteFileBytes(site_.path() / "kaputt.jpg", std::string(3000, 'p'));
   }
 
   // Only what is in the directory besides the target counts as left behind.
@@ -35,6 +38,7 @@ class PictureDownload : public ::testing::Test {
   std::filesystem::path Target() const { return work_.path() / "hintergrund.jpg"; }
 
   testsupport::TempDir site_;
+  std::string picture_;
   testsupport::HttpServer server_{site_.path()};
   testsupport::TempDir work_;
 };
@@ -44,15 +48,18 @@ TEST_F(PictureDownload, ACompleteAnswerReplacesTheFile) {
   auto outcome = DownloadPicture(U16(server_.Url("bild.jpg")), Target());
   EXPECT_TRUE(outcome.saved) << outcome.error;
   EXPECT_EQ(outcome.status, 200);
-  EXPECT_EQ(outcome.bytes, 3000);
-  EXPECT_EQ(ReadFileBytes(Target()), std::string(3000, 'p'));
+  EXPECT_EQ(outcome.bytes, static_cast<int64_t>(picture_.size()));
+  EXPECT_EQ(outcome.picture.format, pendrel::PictureFormat::Jpeg);
+  EXPECT_EQ(outcome.picture.width, 64u);
+  EXPECT_EQ(ReadFileBytes(Target()), picture_);
   EXPECT_EQ(Entries(), std::vector<std::string>{"hintergrund.jpg"});
 }
 
 TEST_F(PictureDownload, FailuresLeaveTheEarlierFileAndNoTemporaryFile) {
-  DownloadLimits limits;
+  rt::platform::HttpLimits limits;
   limits.stallSeconds = 1;
-  limits.maxBytes = 2000;
+  limits.totalSeconds = 3;
+  limits.maxBytes = 1 << 20;
   struct Case {
     std::string address;
     std::string why;
@@ -71,7 +78,14 @@ TEST_F(PictureDownload, FailuresLeaveTheEarlierFileAndNoTemporaryFile) {
            {server_.Url("__hang"), ""},
            {server_.Url("__redirect?to=file:///etc/hostname"), ""},
            {server_.Url("__redirect?to=ftp://127.0.0.1/bild.jpg"), ""},
-           {server_.Url("bild.jpg"), "größer als 2000 Bytes"},
+           {server_.Url("__huge/1100000/gross.png"), "größer als 1048576 Bytes"},
+           {server_.Url("kaputt.jpg"), "kein Bild"},
+           {server_.Url("__html/bild.jpg"), "kein Bild"},
+           {server_.Url("__gzip/bild.jpg"), "Content-Encoding"},
+           {server_.Url("__reset/bild.jpg"), ""},
+           {server_.Url("__status/404/bild.jpg"), "HTTP-Status 404"},
+           {server_.Url("__drip/100/bild.jpg"), "Zeitlimit"},   // too slow
+           {server_.Url("__drip/8192/bild.jpg"), "Zeitlimit"},  // never done
            {refused, ""},
            {"ftp://127.0.0.1/bild.jpg", ""},
        }) {
@@ -95,13 +109,13 @@ TEST_F(PictureDownload, RedirectsToHttpAreFollowed) {
   auto outcome =
       DownloadPicture(U16(server_.Url("__redirect?to=" + server_.Url("bild.jpg"))), Target());
   EXPECT_TRUE(outcome.saved) << outcome.error;
-  EXPECT_EQ(ReadFileBytes(Target()), std::string(3000, 'p'));
+  EXPECT_EQ(ReadFileBytes(Target()), picture_);
 }
 
 TEST_F(PictureDownload, InvalidCharactersAreSentEncodedAndNoCacheIsAsked) {
   auto outcome = DownloadPicture(U16(server_.Url()) + u"mein bild ä.jpg", Target());
   EXPECT_TRUE(outcome.saved) << outcome.error;
-  EXPECT_EQ(ReadFileBytes(Target()), "mit Leerzeichen");
+  EXPECT_EQ(ReadFileBytes(Target()), ReadFileBytes(site_.path() / "mein bild ä.jpg"));
   const auto& requests = server_.Requests();
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].path, "/mein%20bild%20%C3%A4.jpg");
@@ -114,6 +128,22 @@ TEST_F(PictureDownload, ADirectoryInTheWayIsLeftAlone) {
   EXPECT_FALSE(outcome.saved);
   EXPECT_TRUE(std::filesystem::is_directory(Target()));
   EXPECT_EQ(Entries(), std::vector<std::string>{"hintergrund.jpg"});
+}
+
+// Killed runs cannot clean up; a later one removes what no living run can still own.
+TEST_F(PictureDownload, RemovesOnlyStaleTemporaries) {
+  const auto stale = work_.path() / "hintergrund.jpg.0badf00d.part";
+  const auto fresh = work_.path() / "hintergrund.jpg.0000cafe.part";
+  const auto other = work_.path() / "anderes.jpg.0badf00d.part";
+  for (const auto& file : {stale, fresh, other}) WriteFileBytes(file, "halb");
+  const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(11);
+  std::filesystem::last_write_time(stale, old);
+  std::filesystem::last_write_time(other, old);
+  auto outcome = DownloadPicture(U16(server_.Url("bild.jpg")), Target());
+  EXPECT_TRUE(outcome.saved) << outcome.error;
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(fresh));
+  EXPECT_TRUE(std::filesystem::exists(other));
 }
 
 }  // namespace

@@ -64,13 +64,18 @@ void ContentSite::SetPage(const std::string& bytes) {
   testsupport::WriteFileBytes(dir_.path() / "inhalt.php", bytes);
 }
 
-testsupport::RunResult RunPendrel(const std::filesystem::path& workDir, const std::string& base,
-                                  std::map<std::string, std::optional<std::string>> env) {
+std::string PendrelProgram(const std::filesystem::path& workDir) {
   const std::filesystem::path program = workDir / "bin" / "pendrel";
   if (!std::filesystem::exists(program)) {
     std::filesystem::create_directories(program.parent_path());
     std::filesystem::copy_file(PENDREL_E2E_PROGRAM, program);
   }
+  return program.string();
+}
+
+testsupport::ProcessOptions PendrelOptions(
+    const std::filesystem::path& workDir, const std::string& base,
+    const std::map<std::string, std::optional<std::string>>& env) {
   testsupport::ProcessOptions options;
   options.workingDirectory = workDir;
   for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "DISPLAY", "WAYLAND_DISPLAY",
@@ -80,7 +85,13 @@ testsupport::RunResult RunPendrel(const std::filesystem::path& workDir, const st
   options.env["PENDREL_TRACE"] = "1";
   options.env["PENDREL_E2E_SERVER_BASE"] = base;
   for (auto& [name, value] : env) options.env[name] = value;
-  return testsupport::Run({program.string()}, options, std::chrono::seconds(120));
+  return options;
+}
+
+testsupport::RunResult RunPendrel(const std::filesystem::path& workDir, const std::string& base,
+                                  std::map<std::string, std::optional<std::string>> env,
+                                  std::chrono::milliseconds timeout) {
+  return testsupport::Run({PendrelProgram(workDir)}, PendrelOptions(workDir, base, env), timeout);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // real program built against it, pictures of one colour and a look at the X root window.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -39,9 +40,16 @@ class ContentSite {
 
 // Runs the program (a copy in workDir/bin, so that its run record stays there) in
 // workDir against base, with tracing on and no desktop session variables except those in
-// env (nullopt removes one).
+// env (nullopt removes one); a run still going after `timeout` is killed.
 testsupport::RunResult RunPendrel(const std::filesystem::path& workDir, const std::string& base,
-                                  std::map<std::string, std::optional<std::string>> env = {});
+                                  std::map<std::string, std::optional<std::string>> env = {},
+                                  std::chrono::milliseconds timeout = std::chrono::seconds(120));
+// The parts of such a run, for tests that start the program themselves: the copy's path
+// and the options it runs with.
+std::string PendrelProgram(const std::filesystem::path& workDir);
+testsupport::ProcessOptions PendrelOptions(
+    const std::filesystem::path& workDir, const std::string& base,
+    const std::map<std::string, std::optional<std::string>>& env = {});
 
 // The colour (0xRRGGBB) of a pixel of the root window, and the pixmap the root window announces in
 // _XROOTPMAP_ID (0 for none), on display ":N".

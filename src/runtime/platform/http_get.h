@@ -1,4 +1,5 @@
-// Non-blocking HTTP GETs, moved on by the caller's event loop on its one thread.
+// HTTP GETs of web addresses: non-blocking ones moved on by the caller's event loop on its
+// one thread, and the bounds and outcome every transfer shares.
 #pragma once
 
 #include <cstddef>
@@ -8,28 +9,54 @@
 
 namespace rt::platform {
 
-// Bounds that keep a silent or endless server from holding a transfer forever.
+// Bounds that keep a silent, dripping or endless server from holding a transfer forever.
 struct HttpLimits {
-  int32_t connectTimeoutMs = 20000;
-  int32_t stallSeconds = 30;  // aborted when under 1 byte per second for this long
-  int32_t totalSeconds = 300;
-  size_t maxBytes = 16u << 20;  // a larger answer is dropped
+  int32_t connectTimeoutMs = 15000;
+  // Aborted when slower than lowSpeedBytesPerSecond for stallSeconds in a row.
+  int32_t lowSpeedBytesPerSecond = 1024;
+  int32_t stallSeconds = 20;
+  int32_t totalSeconds = 60;             // connecting included
+  int64_t maxBytes = int64_t{16} << 20;  // a longer answer is dropped
 };
-void SetHttpLimits(const HttpLimits& limits);
-HttpLimits CurrentHttpLimits();
+
+// The limits of web view loads started from now on.
+inline HttpLimits& WebViewLimits() {
+  static HttpLimits limits;
+  return limits;
+}
+inline void SetHttpLimits(const HttpLimits& limits) { WebViewLimits() = limits; }
+inline HttpLimits CurrentHttpLimits() { return WebViewLimits(); }
+
+// How a transfer ended. A transport never decodes a content coding: none is asked for, so
+// a coded body is one the server forced on us.
+struct HttpResult {
+  enum class End { Complete, Failed, TimedOut, TooLarge, SinkFailed };
+  End end = End::Failed;
+  int32_t status = 0;  // the last answer's HTTP status; 0 when none came
+  int64_t bytes = 0;   // body bytes received
+  bool coded = false;  // the body came in a content coding (gzip, ...)
+  std::string error;   // the transport's reason when not Complete
+};
+
+// Only a complete answer with a 2xx status and a plain body is the resource itself; an
+// error page, a cut-off or coded body is not.
+inline bool IsWholeResource(const HttpResult& result) {
+  return result.end == HttpResult::End::Complete && result.status >= 200 && result.status <= 299 &&
+         !result.coded;
+}
 
 // One transfer, started by the constructor; destroying it aborts it. Only http and https
-// addresses (and redirects to them) are followed.
+// addresses (and redirects to them) are followed; caches are asked to stand aside.
 class HttpGet {
  public:
-  explicit HttpGet(const std::string& address);
+  HttpGet(const std::string& address, const HttpLimits& limits);
   ~HttpGet();
   HttpGet(const HttpGet&) = delete;
   HttpGet& operator=(const HttpGet&) = delete;
 
   bool Finished() const;
-  // What the server sent (also for an error status or a cut-off transfer); "" when
-  // nothing came or the answer was over the size bound. Complete once Finished().
+  // Both complete once Finished(). The body is what arrived, whatever the outcome.
+  const HttpResult& Result() const;
   const std::string& Body() const;
 
   struct State;

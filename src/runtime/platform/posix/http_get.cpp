@@ -1,21 +1,23 @@
 #include "runtime/platform/http_get.h"
 
-#include <curl/curl.h>
+#include "runtime/platform/posix/curl_transfer.h"
 
 namespace rt::platform {
 
 struct HttpGet::State {
-  CURL* easy = nullptr;
+  State(const std::string& address, const HttpLimits& limits)
+      : transfer(address, limits, [this](std::string_view piece) {
+          body.append(piece);
+          return true;
+        }) {}
   std::string body;
+  posix::CurlTransfer transfer;
+  HttpResult result;
   bool running = false;
   bool finished = false;
-  bool overflow = false;
-  size_t maxBytes = 0;
 };
 
 namespace {
-
-HttpLimits limits;
 
 // One multi handle drives every transfer of the process; it belongs to the one thread.
 CURLM* Multi() {
@@ -26,73 +28,34 @@ CURLM* Multi() {
   return multi;
 }
 
-// The page list changes on the server; a cached copy would hand on stale lines.
-curl_slist* NoCacheHeader() {
-  static curl_slist* header = curl_slist_append(nullptr, "Cache-Control: no-cache");
-  return header;
-}
-
-size_t Append(char* data, size_t size, size_t count, void* user) {
-  auto* state = static_cast<HttpGet::State*>(user);
-  const size_t bytes = size * count;
-  if (state->body.size() + bytes > state->maxBytes) {
-    state->overflow = true;
-    return 0;  // aborts the transfer
-  }
-  state->body.append(data, bytes);
-  return bytes;
-}
-
-void Finish(HttpGet::State& state) {
-  curl_multi_remove_handle(Multi(), state.easy);
+void Finish(HttpGet::State& state, CURLcode code) {
+  state.result = state.transfer.Result(code);
+  curl_multi_remove_handle(Multi(), state.transfer.Easy());
   state.running = false;
   state.finished = true;
-  if (state.overflow) state.body.clear();
 }
 
 }  // namespace
 
-void SetHttpLimits(const HttpLimits& newLimits) { limits = newLimits; }
-HttpLimits CurrentHttpLimits() { return limits; }
-
-HttpGet::HttpGet(const std::string& address) : state_(std::make_unique<State>()) {
+HttpGet::HttpGet(const std::string& address, const HttpLimits& limits)
+    : state_(std::make_unique<State>(address, limits)) {
   State& s = *state_;
-  s.maxBytes = limits.maxBytes;
-  s.easy = curl_easy_init();
-  if (!s.easy) {
+  CURL* easy = s.transfer.Easy();
+  if (easy) curl_easy_setopt(easy, CURLOPT_PRIVATE, &s);
+  if (!easy || curl_multi_add_handle(Multi(), easy) != CURLM_OK) {
     s.finished = true;
-    return;
-  }
-  curl_easy_setopt(s.easy, CURLOPT_URL, address.c_str());
-  curl_easy_setopt(s.easy, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(s.easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(s.easy, CURLOPT_DEFAULT_PROTOCOL, "http");
-  curl_easy_setopt(s.easy, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(s.easy, CURLOPT_MAXREDIRS, 10L);
-  curl_easy_setopt(s.easy, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(s.easy, CURLOPT_ACCEPT_ENCODING, "");
-  curl_easy_setopt(s.easy, CURLOPT_HTTPHEADER, NoCacheHeader());
-  curl_easy_setopt(s.easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeoutMs));
-  curl_easy_setopt(s.easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(s.easy, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.stallSeconds));
-  curl_easy_setopt(s.easy, CURLOPT_TIMEOUT, static_cast<long>(limits.totalSeconds));
-  curl_easy_setopt(s.easy, CURLOPT_WRITEFUNCTION, Append);
-  curl_easy_setopt(s.easy, CURLOPT_WRITEDATA, &s);
-  curl_easy_setopt(s.easy, CURLOPT_PRIVATE, &s);
-  if (curl_multi_add_handle(Multi(), s.easy) != CURLM_OK) {
-    s.finished = true;
+    s.result = s.transfer.Result(CURLE_FAILED_INIT);
     return;
   }
   s.running = true;
 }
 
 HttpGet::~HttpGet() {
-  if (!state_->easy) return;
-  if (state_->running) curl_multi_remove_handle(Multi(), state_->easy);
-  curl_easy_cleanup(state_->easy);
+  if (state_->running) curl_multi_remove_handle(Multi(), state_->transfer.Easy());
 }
 
 bool HttpGet::Finished() const { return state_->finished; }
+const HttpResult& HttpGet::Result() const { return state_->result; }
 const std::string& HttpGet::Body() const { return state_->body; }
 
 bool DriveHttp(int32_t waitMs) {
@@ -108,7 +71,7 @@ bool DriveHttp(int32_t waitMs) {
     if (message->msg != CURLMSG_DONE) continue;
     char* user = nullptr;
     curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &user);
-    Finish(*reinterpret_cast<HttpGet::State*>(user));
+    Finish(*reinterpret_cast<HttpGet::State*>(user), message->data.result);
   }
   return running > 0;
 }
