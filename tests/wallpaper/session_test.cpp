@@ -1,11 +1,18 @@
 // Which desktop backends a session gets, in the order they are tried.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "support/temp_dir.h"
 #include "wallpaper/backends/backend.h"
+#include "wallpaper/backends/session_bus.h"
 
 namespace {
 
 using pendrel::backends::BackendsFor;
+using pendrel::backends::SessionBusAnnounced;
 using pendrel::backends::SessionFrom;
 
 std::vector<std::string> Names(const char* current, const char* session, const char* display,
@@ -49,6 +56,46 @@ TEST(Session, BackendsFollowTheDesktopThenTheXRoot) {
     EXPECT_EQ(Names(c.current, c.session, c.display, c.wayland, c.sway), c.want)
         << (c.current ? c.current : "-") << " / " << (c.session ? c.session : "-");
   }
+}
+
+void SetOrUnset(const char* name, const char* value) {
+  if (value == nullptr) {
+    unsetenv(name);
+  } else {
+    setenv(name, value, 1);
+  }
+}
+
+TEST(Session, ABusIsUsedOnlyWhereTheSessionNamesOne) {
+  const char* names[] = {"DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"};
+  std::optional<std::string> kept[2];
+  for (int i = 0; i < 2; ++i) {
+    if (const char* value = std::getenv(names[i])) kept[i] = value;
+  }
+  testsupport::TempDir withBus;
+  testsupport::TempDir withoutBus;
+  testsupport::WriteFileBytes(withBus / "bus", "");
+  struct Case {
+    const char* address;
+    std::string runtimeDir;
+    bool want;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"unix:path=/run/user/1000/bus", "", true},
+           {"unix:path=/run/user/1000/bus", withoutBus.path().string(), true},
+           {nullptr, withBus.path().string(), true},
+           {"", withBus.path().string(), false},
+           {nullptr, withoutBus.path().string(), false},
+           {nullptr, "", false},
+           {"autolaunch:", withBus.path().string(), false},
+           {"unix:path=/nowhere;autolaunch:", "", false},
+       }) {
+    SetOrUnset("DBUS_SESSION_BUS_ADDRESS", c.address);
+    SetOrUnset("XDG_RUNTIME_DIR", c.runtimeDir.empty() ? nullptr : c.runtimeDir.c_str());
+    EXPECT_EQ(SessionBusAnnounced(), c.want)
+        << (c.address ? c.address : "-") << " " << c.runtimeDir;
+  }
+  for (int i = 0; i < 2; ++i) SetOrUnset(names[i], kept[i] ? kept[i]->c_str() : nullptr);
 }
 
 }  // namespace

@@ -15,10 +15,12 @@ GDBusConnection* SessionBus() {
 }  // namespace
 
 bool SessionBusAnnounced() {
-  // An address that asks for "autolaunch:" names no bus, only the way to start one.
+  // GDBus takes the variable, even an empty one, before the socket. An address that asks
+  // for "autolaunch:" names no bus, only the way to start one.
   const char* address = g_getenv("DBUS_SESSION_BUS_ADDRESS");
-  if (address != nullptr && address[0] != '\0')
-    return std::strstr(address, "autolaunch:") == nullptr;
+  if (address != nullptr) {
+    return address[0] != '\0' && std::strstr(address, "autolaunch:") == nullptr;
+  }
   const char* runtimeDir = g_getenv("XDG_RUNTIME_DIR");
   if (runtimeDir == nullptr) return false;
   gchar* socket = g_build_filename(runtimeDir, "bus", nullptr);
