@@ -7,6 +7,9 @@
 # 2. Peak resident memory of a run that sets the wallpaper without the X root backend
 #    (GNOME settings on a private session bus), the largest of 10 runs; for comparison
 #    also runs without any desktop and with the X root backend.
+# 3. Peak resident memory of runs with the X root backend on a 1920x1080 screen when the
+#    server sends pictures that are small on the wire but enormous once decoded (written by
+#    oversized_pictures.py), and the largest of each kind that are still decoded.
 #
 # Builds Pendrel for the loopback address in build/bench-wallpaper (PENDREL_BENCH_BUILD_DIR)
 # and stops everything it started.
@@ -124,3 +127,18 @@ echo "peak RSS, no desktop (page and picture download only): $plain_rss MiB"
 x11_rss=$(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u WAYLAND_DISPLAY -u SWAYSOCK \
   -u PENDREL_TRACE DISPLAY="$display" "$work/maxrss" "$pendrel")
 echo "peak RSS, X root backend on a 1920x1080 screen:       $x11_rss MiB"
+
+# Pictures past the decoding budget are refused from their header; those just inside it
+# are decoded (a JPEG at an eighth of its size) and show the real peak.
+echo "peak RSS, X root backend, oversized pictures on 1920x1080:"
+for picture in "png 40000 40000" "png-alpha 3500 3500" "jpeg 40000 40000" "jpeg 27000 27000" \
+  "jpeg-progressive 12000 12000" "jpeg-progressive 2400 2400" "gif 40000 40000" \
+  "gif-frames 3500 3500" "bmp 20000 20000"; do
+  read -r kind width height <<<"$picture"
+  /usr/bin/python3 "$root/bench/oversized_pictures.py" "$kind" "$width" "$height" \
+    "$work/site/foto.jpg"
+  rss=$(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u WAYLAND_DISPLAY -u SWAYSOCK \
+    -u PENDREL_TRACE DISPLAY="$display" "$work/maxrss" "$pendrel")
+  printf '  %-17s %5s x %-5s %8s bytes: %6s MiB\n' "$kind" "$width" "$height" \
+    "$(stat -c %s "$work/site/foto.jpg")" "$rss"
+done
