@@ -120,6 +120,7 @@ TEST_F(PictureDownload, InvalidCharactersAreSentEncodedAndNoCacheIsAsked) {
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].path, "/mein%20bild%20%C3%A4.jpg");
   EXPECT_EQ(requests[0].headers.at("cache-control"), "no-cache");
+  EXPECT_EQ(requests[0].headers.count("accept-encoding"), 0u) << "a coded picture was asked for";
 }
 
 TEST_F(PictureDownload, ADirectoryInTheWayIsLeftAlone) {
