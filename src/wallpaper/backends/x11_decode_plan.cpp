@@ -8,8 +8,6 @@ namespace {
 constexpr int64_t kBytesPerPixel = 4;
 constexpr int kLargestReduction = 8;
 
-int64_t CeilDiv(int64_t a, int64_t b) { return (a + b - 1) / b; }
-
 }  // namespace
 
 DecodePlan PlanDecode(const PictureFacts& picture, int screenWidth, int screenHeight) {
@@ -20,14 +18,15 @@ DecodePlan PlanDecode(const PictureFacts& picture, int screenWidth, int screenHe
   const int64_t coverW = wider ? CeilDiv(w * screenHeight, h) : screenWidth;
   const int64_t coverH = wider ? screenHeight : CeilDiv(h * screenWidth, w);
   const auto planFor = [&](int reduction) {
-    return DecodePlan{reduction, picture.fixedBytes + CeilDiv(w, reduction) *
-                                                          CeilDiv(h, reduction) * kBytesPerPixel};
+    const auto width = static_cast<int>(CeilDiv(w, reduction));
+    const auto height = static_cast<int>(CeilDiv(h, reduction));
+    return DecodePlan{reduction, width, height,
+                      picture.fixedBytes + int64_t{width} * height * kBytesPerPixel};
   };
   DecodePlan plan = planFor(1);
   while (picture.reducible && plan.reduction < kLargestReduction) {
     const DecodePlan next = planFor(plan.reduction * 2);
-    const bool nextCovers =
-        CeilDiv(w, next.reduction) >= coverW && CeilDiv(h, next.reduction) >= coverH;
+    const bool nextCovers = next.width >= coverW && next.height >= coverH;
     if (!nextCovers && plan.Fits()) break;
     plan = next;
   }

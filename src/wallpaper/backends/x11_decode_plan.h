@@ -6,6 +6,9 @@
 
 namespace pendrel::backends {
 
+// a / b rounded up, for sizes in pixels and blocks.
+inline constexpr int64_t CeilDiv(int64_t a, int64_t b) { return (a + b - 1) / b; }
+
 // With the program itself and the libraries, a run stays well under 100 MiB.
 inline constexpr int64_t kDecodeBudgetBytes = int64_t{48} << 20;
 
@@ -18,7 +21,9 @@ struct PictureFacts {
 };
 
 struct DecodePlan {
-  int reduction = 1;  // decoded at about width / reduction x height / reduction
+  int reduction = 1;  // 1, 2, 4 or 8
+  int width = 0;      // the picture's size divided by the reduction, rounded up
+  int height = 0;
   int64_t bytes = 0;  // what the decoder holds for it
   bool Fits() const { return bytes <= kDecodeBudgetBytes; }
 };

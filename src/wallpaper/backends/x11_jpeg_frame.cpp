@@ -4,6 +4,8 @@
 #include <fstream>
 #include <vector>
 
+#include "wallpaper/backends/x11_decode_plan.h"
+
 namespace pendrel::backends {
 
 namespace {
@@ -41,8 +43,6 @@ bool IsStandalone(int marker) { return marker == 0x01 || (marker >= 0xD0 && mark
 
 // APP1 (Exif), APP2 (colour profile) and COM segments are kept in memory by the decoder.
 bool IsKeptSegment(int marker) { return marker == 0xE1 || marker == 0xE2 || marker == 0xFE; }
-
-int64_t CeilDiv(int64_t a, int64_t b) { return (a + b - 1) / b; }
 
 // The decoder's coefficient arrays: every 8 x 8 block of every component, 64 values of two
 // bytes each, rounded up to whole units of the component's sampling.

@@ -27,8 +27,6 @@ std::optional<PictureFacts> ReadFacts(const X11Api& x, const std::filesystem::pa
 
 rt::Text Mebibytes(int64_t bytes) { return rt::IntToText((bytes + (1 << 20) - 1) >> 20); }
 
-int CeilDiv(int a, int b) { return (a + b - 1) / b; }
-
 }  // namespace
 
 GdkPixbuf* DecodeForScreen(const X11Api& x, const std::filesystem::path& file, int width,
@@ -47,9 +45,7 @@ GdkPixbuf* DecodeForScreen(const X11Api& x, const std::filesystem::path& file, i
     return nullptr;
   }
   if (plan.reduction == 1) return x.gdk_pixbuf_new_from_file(file.c_str(), nullptr);
-  return x.gdk_pixbuf_new_from_file_at_scale(file.c_str(), CeilDiv(facts->width, plan.reduction),
-                                             CeilDiv(facts->height, plan.reduction), FALSE,
-                                             nullptr);
+  return x.gdk_pixbuf_new_from_file_at_scale(file.c_str(), plan.width, plan.height, FALSE, nullptr);
 }
 
 }  // namespace pendrel::backends
