@@ -2,7 +2,6 @@
 // one thread, and the bounds and outcome every transfer shares.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -12,7 +11,8 @@ namespace rt::platform {
 // Bounds that keep a silent, dripping or endless server from holding a transfer forever.
 struct HttpLimits {
   int32_t connectTimeoutMs = 15000;
-  // Aborted when slower than lowSpeedBytesPerSecond for stallSeconds in a row.
+  // Aborted when slower than lowSpeedBytesPerSecond for stallSeconds in a row: a dead link,
+  // while a slow real one still brings a few megabytes in that time.
   int32_t lowSpeedBytesPerSecond = 1024;
   int32_t stallSeconds = 20;
   int32_t totalSeconds = 60;             // connecting included
