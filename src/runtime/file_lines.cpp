@@ -99,11 +99,11 @@ int32_t FileWriteLine(int32_t number, TextView text) {
   return WriteBytes(number, ToUtf8(Visible(text)) + "\r\n");
 }
 
-// On Linux the ANSI code page is UTF-8, so only UTF-16 is written differently.
 int32_t FileWriteText(int32_t number, TextView text, int32_t format) {
   text = Visible(text);
   if (text.empty()) return 0;
-  if (format != FormatUtf16) return WriteBytes(number, ToUtf8(text));
+  if (format == FormatUtf8) return WriteBytes(number, ToUtf8(text));
+  if (format != FormatUtf16) return WriteBytes(number, ToAnsi(text));
   std::string bytes;
   bytes.reserve(text.size() * 2);
   for (char16_t unit : text) {

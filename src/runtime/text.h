@@ -44,8 +44,11 @@ int32_t TextCode(TextView text);
 // Conversions at the edges of the program (OS calls take UTF-8).
 std::string ToUtf8(TextView text);
 Text FromUtf8(std::string_view bytes);
-// The ANSI rule: UTF-8 where the bytes are valid UTF-8, each other byte as Windows-1252.
+// UTF-8 where the bytes are valid UTF-8, each other byte as Windows-1252.
+Text FromUtf8OrWindows1252(std::string_view bytes);
+// Text in the system's ANSI code page, the encoding of files without a byte-order mark.
 Text FromAnsi(std::string_view bytes);
+std::string ToAnsi(TextView text);
 // Each byte as the Latin-1 character of the same code.
 Text FromLatin1(std::string_view bytes);
 // Windows-1252 bytes; characters without a code there become '?'.

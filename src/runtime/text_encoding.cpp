@@ -112,7 +112,7 @@ Text FromUtf8(std::string_view bytes) {
   return DecodeUtf8(bytes, [](unsigned char) { return kReplacement; });
 }
 
-Text FromAnsi(std::string_view bytes) { return DecodeUtf8(bytes, Cp1252ToUnicode); }
+Text FromUtf8OrWindows1252(std::string_view bytes) { return DecodeUtf8(bytes, Cp1252ToUnicode); }
 
 Text FromLatin1(std::string_view bytes) {
   Text out;

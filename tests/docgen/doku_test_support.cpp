@@ -1,6 +1,6 @@
 #include "doku_test_support.h"
 
-#include <cstdlib>
+#include "support/environment.h"
 
 namespace doku_test {
 
@@ -35,8 +35,8 @@ void InTempDirectory::SetUp() {
   previous_ = std::filesystem::current_path();
   std::filesystem::current_path(dir_.path());
   // Failure boxes then land on standard error, where the tests read them.
-  unsetenv("DISPLAY");
-  unsetenv("WAYLAND_DISPLAY");
+  testsupport::SetEnvironment("DISPLAY", std::nullopt);
+  testsupport::SetEnvironment("WAYLAND_DISPLAY", std::nullopt);
 }
 
 void InTempDirectory::TearDown() { std::filesystem::current_path(previous_); }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/environment.h"
+
 using namespace rt;
 
 TEST(DateMake, ValidatesEveryField) {
@@ -31,7 +33,7 @@ TEST(DateFormat, TokensInAnyCaseAndStrayPercent) {
 }
 
 TEST(DateNow, IsTheLocalWallClock) {
-  ::setenv("TZ", "UTC", 1);
+  testsupport::SetEnvironment("TZ", "UTC");
   ::tzset();
   const int32_t before = static_cast<int32_t>(::time(nullptr));
   const int32_t now = DateNow();

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "support/platform_expectations.h"
+
 namespace {
 
 class Library : public ::testing::Test {
@@ -12,7 +14,7 @@ class Library : public ::testing::Test {
 };
 
 TEST_F(Library, FindsExportedFunctionsOnly) {
-  const int32_t libm = rt::LibraryOpen(rt::AnyNumber, u"libm.so.6");
+  const int32_t libm = rt::LibraryOpen(rt::AnyNumber, testsupport::kMathLibrary);
   ASSERT_NE(libm, 0);
   EXPECT_NE(rt::LibraryFunction(libm, u"cos"), 0);
   EXPECT_EQ(rt::LibraryFunction(libm, u"no_such_function"), 0);
@@ -26,7 +28,7 @@ TEST_F(Library, MissingLibraryGivesZero) {
 }
 
 TEST_F(Library, CallsWithIntegerArgumentsAndReturnsThe32BitResult) {
-  ASSERT_NE(rt::LibraryOpen(3, u"libc.so.6"), 0);
+  ASSERT_NE(rt::LibraryOpen(3, testsupport::kCLibrary), 0);
   EXPECT_EQ(rt::LibraryCall(rt::LibraryFunction(3, u"abs"), -42), 42);
   const char* word = "Pendrel";
   EXPECT_EQ(rt::LibraryCall(rt::LibraryFunction(3, u"strlen"), reinterpret_cast<intptr_t>(word)),
@@ -35,7 +37,7 @@ TEST_F(Library, CallsWithIntegerArgumentsAndReturnsThe32BitResult) {
 }
 
 TEST_F(Library, ClosedLibraryHasNoFunctions) {
-  ASSERT_NE(rt::LibraryOpen(4, u"libm.so.6"), 0);
+  ASSERT_NE(rt::LibraryOpen(4, testsupport::kMathLibrary), 0);
   rt::LibraryClose(4);
   EXPECT_EQ(rt::LibraryFunction(4, u"cos"), 0);
   rt::LibraryClose(4);  // twice: nothing

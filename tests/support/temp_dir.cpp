@@ -1,16 +1,26 @@
 #include "support/temp_dir.h"
 
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace testsupport {
 
+// A random name that nobody else took: create_directory tells a new directory from an
+// existing one.
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "pendrel-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  std::random_device random;
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::filesystem::path candidate = base / ("pendrel-test-" + std::to_string(random()));
+    std::error_code error;
+    if (std::filesystem::create_directory(candidate, error)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("no temporary directory could be created");
 }
 
 TempDir::~TempDir() {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "runtime/platform/ftp_session.h"
 #include "runtime/text.h"
 
 namespace stdproc::transfer {
@@ -33,8 +34,7 @@ class FtpConnection {
   bool Send(rt::TextView localFile, rt::TextView remoteFile);
 
  private:
-  struct Client;
-  std::unique_ptr<Client> client_;
+  std::unique_ptr<rt::platform::FtpSession> session_;
 };
 
 // The port the routines connect to; 21 unless a test asked for another through

@@ -58,10 +58,19 @@ bool PendingFile::Write(const char* data, size_t size) {
   return out_.good();
 }
 
-bool PendingFile::Commit() {
-  if (!out_.is_open()) return false;
+std::filesystem::path PendingFile::HandOver() {
+  if (!out_.is_open()) return {};
   out_.close();
-  if (out_.fail()) return false;
+  handedOver_ = !out_.fail();
+  return handedOver_ ? temporary_ : fs::path();
+}
+
+bool PendingFile::Commit() {
+  if (!handedOver_) {
+    if (!out_.is_open()) return false;
+    out_.close();
+    if (out_.fail()) return false;
+  }
   std::error_code error;
   fs::file_status earlier = fs::status(target_, error);
   if (!error && fs::exists(earlier)) {

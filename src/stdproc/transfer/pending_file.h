@@ -25,6 +25,9 @@ class PendingFile {
   // False when the temporary file could not be created.
   bool IsOpen() const { return out_.is_open(); }
   bool Write(const char* data, size_t size);
+  // For a writer of its own (a transfer that writes to a file name): closes the stream and
+  // gives the temporary file's name, which Commit then moves as it is.
+  std::filesystem::path HandOver();
   // Moves the complete file over the target, keeping an earlier target's permissions;
   // false (target untouched) when anything went wrong on the way or when the user may
   // not write the earlier target.
@@ -34,6 +37,7 @@ class PendingFile {
   std::filesystem::path target_;
   std::filesystem::path temporary_;
   std::ofstream out_;
+  bool handedOver_ = false;
   bool committed_ = false;
 };
 

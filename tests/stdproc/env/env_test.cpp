@@ -1,12 +1,11 @@
 #include "stdproc/env/env.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "runtime/text.h"
+#include "support/environment.h"
 #include "support/temp_dir.h"
 
 using namespace stdproc;
@@ -18,11 +17,10 @@ class ScopedEnv {
  public:
   void Set(const char* name, const char* value) {
     Remember(name);
-    value ? setenv(name, value, 1) : unsetenv(name);
+    testsupport::SetEnvironment(name, value ? std::optional<std::string>(value) : std::nullopt);
   }
   ~ScopedEnv() {
-    for (auto& [name, value] : saved_)
-      value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    for (auto& [name, value] : saved_) testsupport::SetEnvironment(name, value);
   }
 
  private:

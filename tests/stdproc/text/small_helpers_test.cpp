@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <limits>
 
+#include "support/environment.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -43,8 +43,8 @@ TEST(ToBase36, WritesDigitsAndCapitalLetters) {
 
 TEST(ToBase36, NegativeRemainderShowsTheMessageAndGivesNothing) {
   // Without a display the message box writes "title: text" to standard error.
-  unsetenv("DISPLAY");
-  unsetenv("WAYLAND_DISPLAY");
+  testsupport::SetEnvironment("DISPLAY", std::nullopt);
+  testsupport::SetEnvironment("WAYLAND_DISPLAY", std::nullopt);
   for (const int32_t number : {-5, kMin}) {
     testing::internal::CaptureStderr();
     const std::u16string result = yToBase36(number);

@@ -1,0 +1,9 @@
+#include "support/platform_expectations.h"
+
+namespace testsupport {
+
+const bool kAnsiIsCodePage = true;
+const char16_t* const kMathLibrary = u"msvcrt.dll";
+const char16_t* const kCLibrary = u"msvcrt.dll";
+
+}  // namespace testsupport
