@@ -36,6 +36,22 @@ class List {
  public:
   using Iterator = typename std::list<T>::iterator;
 
+  List() = default;
+  // A copy gets its own cursor at the same position; a moved list keeps its nodes, so
+  // the cursor stays valid without help.
+  List(const List& other) : items_(other.items_), atStart_(other.atStart_) {
+    if (!atStart_) {
+      const typename std::list<T>::const_iterator theirs = other.cursor_;
+      cursor_ = std::next(items_.begin(), std::distance(other.items_.cbegin(), theirs));
+    }
+  }
+  List& operator=(const List& other) {
+    if (this != &other) *this = List(other);
+    return *this;
+  }
+  List(List&&) noexcept = default;
+  List& operator=(List&&) noexcept = default;
+
   // Inserts a zero-filled element behind the current one (at the front when the
   // cursor stands before the first), makes it current and returns it.
   T& Add() {

@@ -5,18 +5,13 @@
 
 namespace rt {
 
-namespace {
-
-// Separators are looked for in both spellings, so Windows paths in texts keep working.
-bool IsSeparator(char16_t c) { return c == u'/' || c == u'\\'; }
-
-}  // namespace
+bool IsPathSeparator(char16_t c) { return c == u'/' || c == u'\\'; }
 
 int64_t PathSize(TextView path) {
   path = Visible(path);
   if (path.empty()) return -1;
   size_t end = path.size();
-  while (end > 0 && IsSeparator(path[end - 1])) --end;
+  while (end > 0 && IsPathSeparator(path[end - 1])) --end;
   // Nothing but separators names the root.
   const platform::PathInfo info =
       platform::QueryPath(end == 0 ? std::string("/") : ToOsName(path.substr(0, end)));
@@ -35,7 +30,7 @@ int32_t PathDelete(TextView path) { return platform::RemoveFile(ToOsName(path)) 
 int32_t DirCreate(TextView path) {
   path = Visible(path);
   size_t end = path.size();
-  while (end > 0 && (path[end - 1] == u' ' || IsSeparator(path[end - 1]))) --end;
+  while (end > 0 && (path[end - 1] == u' ' || IsPathSeparator(path[end - 1]))) --end;
   return platform::MakeDirectory(ToOsName(path.substr(0, end))) ? 1 : 0;
 }
 

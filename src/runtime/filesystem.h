@@ -8,6 +8,9 @@
 
 namespace rt {
 
+// Whether c separates path levels. Both spellings count, so Windows paths in texts keep
+// working wherever a separator is looked for.
+bool IsPathSeparator(char16_t c);
 // Size in bytes; -1 when nothing is there (also for ""); -2 for a directory.
 // Trailing separators are ignored.
 int64_t PathSize(TextView path);

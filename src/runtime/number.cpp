@@ -39,6 +39,30 @@ Text UnsignedDigits(uint64_t value, unsigned base) {
   return digits;
 }
 
+// Reads a plain decimal number ("-12.5e3"). Beyond the float range the result keeps its
+// sign: too large gives infinity, too small the nearest float or a signed 0, as the C
+// library's conversion does (from_chars itself leaves such values unread).
+float FloatFromChars(const std::string& number) {
+  const char* end = number.data() + number.size();
+  float value = 0;
+  if (std::from_chars(number.data(), end, value).ec != std::errc::result_out_of_range) {
+    return value;
+  }
+  const bool negative = !number.empty() && number[0] == '-';
+  double wide = 0;
+  if (std::from_chars(number.data(), end, wide).ec != std::errc::result_out_of_range) {
+    if (std::fabs(wide) > std::numeric_limits<float>::max()) {
+      return negative ? -std::numeric_limits<float>::infinity()
+                      : std::numeric_limits<float>::infinity();
+    }
+    return static_cast<float>(wide);  // a float subnormal or a signed 0
+  }
+  // Beyond even a double's range: the exponent's sign says which end.
+  const bool tiny = number.find("e-") != std::string::npos;
+  const float magnitude = tiny ? 0.0f : std::numeric_limits<float>::infinity();
+  return negative ? -magnitude : magnitude;
+}
+
 }  // namespace
 
 int64_t TextToInt(TextView text) {
@@ -95,9 +119,7 @@ float TextToFloat(TextView text) {
       i = mark;
     }
   }
-  float value = 0;
-  std::from_chars(number.data(), number.data() + number.size(), value);
-  return value;
+  return FloatFromChars(number);
 }
 
 Text IntToText(int64_t value) {

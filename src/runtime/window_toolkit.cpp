@@ -43,7 +43,6 @@ class RuntimeEvents final : public platform::ToolkitEvents {
 
 RuntimeEvents events;
 platform::Toolkit* toolkit = nullptr;
-bool loadTried = false;
 
 }  // namespace
 
@@ -52,10 +51,7 @@ platform::Toolkit* LoadedToolkit() { return toolkit; }
 // Loading the toolkit costs start-up time and memory, so only the first shown window or
 // message box does it.
 platform::Toolkit* RequireToolkit() {
-  if (!loadTried) {
-    loadTried = true;
-    toolkit = platform::LoadToolkit(events);
-  }
+  if (!toolkit) toolkit = platform::LoadToolkit(events);
   return toolkit;
 }
 

@@ -41,6 +41,26 @@ TEST(List, CursorInsertsBehindCurrentAndWalks) {
   EXPECT_EQ(ListNext(list), nullptr);
 }
 
+TEST(List, CopiesAreIndependentAndKeepTheCursorPosition) {
+  List<int> a;
+  ListAdd(a) = 1;
+  ListAdd(a) = 3;
+  ListReset(a);
+  ListNext(a);  // on 1
+  List<int> b = a;
+  ListAdd(b) = 2;  // behind the copy's 1, not into a
+  EXPECT_EQ(ListSize(a), 2);
+  EXPECT_EQ(ListSize(b), 3);
+  ListReset(b);
+  std::vector<int> order;
+  while (int* item = ListNext(b)) order.push_back(*item);
+  EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+  b = a;  // assignment too starts from a's cursor
+  ListAdd(b) = 7;
+  EXPECT_EQ(ListSize(a), 2);
+  EXPECT_EQ(*b.Current(), 7);
+}
+
 TEST(Memory, PeekPokeAndText) {
   auto* block = static_cast<unsigned char*>(MemAlloc(16));
   ASSERT_NE(block, nullptr);

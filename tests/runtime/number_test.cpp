@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using namespace rt;
 
@@ -39,6 +40,17 @@ TEST(TextToFloat, DecimalPointAndSpecialWords) {
   EXPECT_TRUE(std::isinf(TextToFloat(u"+INFINITY")));
   EXPECT_LT(TextToFloat(u"-infinity"), 0.0f);
   EXPECT_TRUE(std::isnan(TextToFloat(u"nan")));
+}
+
+TEST(TextToFloat, BeyondTheFloatRangeKeepsSignAndDirection) {
+  EXPECT_EQ(TextToFloat(u"1e39"), std::numeric_limits<float>::infinity());
+  EXPECT_EQ(TextToFloat(u"-1e39"), -std::numeric_limits<float>::infinity());
+  EXPECT_EQ(TextToFloat(u"-1e400"), -std::numeric_limits<float>::infinity());
+  EXPECT_FLOAT_EQ(TextToFloat(u"1e-40"), 1e-40f);  // a subnormal, not 0
+  for (std::u16string_view tiny : {u"-1e-50", u"-1e-400"}) {
+    EXPECT_EQ(TextToFloat(tiny), 0.0f) << rt::ToUtf8(tiny);
+    EXPECT_TRUE(std::signbit(TextToFloat(tiny))) << rt::ToUtf8(tiny);
+  }
 }
 
 TEST(IntToText, DecimalHexAndBinaryOfTwosComplement) {

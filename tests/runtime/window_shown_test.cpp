@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "event_pump.h"
@@ -42,6 +43,21 @@ Geometry XGeometry(const std::string& title) {
   g.height = field("Height:");
   g.mapped = info.out.find("IsViewable") != std::string::npos;
   return g;
+}
+
+// The toolkit is loaded once per process, so this runs in a process of its own.
+TEST(ToolkitLoad, AProgramWithoutADisplayAtFirstGetsWindowsOnceItHasOne) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        if (rt::WindowOpen(rt::AnyNumber, 0, 0, 100, 100, u"Ohne", 0) != 0) std::exit(1);
+        testsupport::UseSharedDisplay();
+        // exit, not _Exit: the display's server must end with this process.
+        std::exit(rt::WindowOpen(rt::AnyNumber, 0, 0, 100, 100, u"Später", 0) != 0 ? 0 : 2);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 class ShownWindow : public ::testing::Test {

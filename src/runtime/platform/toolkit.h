@@ -77,7 +77,8 @@ class Toolkit {
 };
 
 // Loads the toolkit module and connects it to a display; nullptr when either is not
-// possible. Tried once: later calls give the same answer.
+// possible. The module is looked for once; a failed connection is tried again by a later
+// call only when the display to use has changed since.
 Toolkit* LoadToolkit(ToolkitEvents& events);
 
 }  // namespace rt::platform

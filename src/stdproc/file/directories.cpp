@@ -19,7 +19,7 @@ bool IsDotEntry(const rt::Text& name) { return name == u"." || name == u".."; }
 // (names relative to the current directory) or already ends with a separator.
 rt::Text EntryPrefix(rt::TextView path) {
   rt::Text prefix(rt::Visible(path));
-  if (!prefix.empty() && prefix.back() != u'/' && prefix.back() != u'\\') prefix += u'/';
+  if (!prefix.empty() && !rt::IsPathSeparator(prefix.back())) prefix += u'/';
   return prefix;
 }
 
@@ -54,6 +54,8 @@ void yCreateDirectoryAll(rt::TextView path) {
   TracedRoutine trace(u"yCreateDirectoryAll");
   rt::Text directory = rt::TextTrim(path);
   if (directory.empty()) return;
+  // Windows-style levels (win\p\q) are levels too; every system here takes "/".
+  std::replace_if(directory.begin(), directory.end(), rt::IsPathSeparator, u'/');
   if (directory.back() != u'/') directory += u'/';
   if (rt::PathSize(directory) == -2) return;
   // Every "/" after a name ends a level; the root of an absolute path is never created.

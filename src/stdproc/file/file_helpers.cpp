@@ -100,21 +100,18 @@ struct LineWalk {
   int32_t index = 0;
   int32_t lineCount = 0;
   rt::Text text;
-  const char16_t* heldAt = nullptr;  // where the caller's string held the text at its start
   LineCut cut;
 
   void Start(const rt::Text& started) {
     index = 0;
     lineCount = yTokenCount(started, kLineEnd);
     text = started;
-    heldAt = started.data();
     cut = LineCut(text);
   }
-  // The caller's own string is recognised without comparing it; any other string must
-  // equal the started text.
-  bool Walks(const rt::Text& candidate) const {
-    return candidate.size() == text.size() && (candidate.data() == heldAt || candidate == text);
-  }
+  // A caller may change its string between calls, even in place at the same length, so
+  // only equal content counts; the compare is a plain memory compare, far cheaper than
+  // cutting the text again.
+  bool Walks(const rt::Text& candidate) const { return candidate == text; }
 };
 
 LineWalk& TheWalk() {

@@ -28,10 +28,10 @@ rt::Text yReadTextFile(rt::TextView name, rt::TextView mode);
 //   line again.
 // A line is a part of the text cut at CR LF. Empty lines before the last come back as
 // " " so they do not end the loop; after the last line the result is "". There is one
-// walk for the whole process. Walking a text of n lines costs O(n) in all: the text is
-// cut once when it is started, and later calls passing that same text (the same string,
-// unchanged, or an equal one) take their line from that cut. A different text passed
-// without mode 0 is cut anew for that call only.
+// walk for the whole process. The text is cut once when it is started; later calls
+// passing a text equal to it take their line from that cut after a memory compare. A
+// different text passed without mode 0 (also the same string changed in place) is cut
+// anew for that call only.
 rt::Text yReadLine(const rt::Text& text, int32_t mode);
 
 // The number of parts of text cut at separator, as yReadLine counts lines: a separator at

@@ -65,6 +65,8 @@ TEST(CreateDirectoryAll, CreatesEveryMissingLevel) {
   EXPECT_TRUE(fs::is_directory(base + "/C/D"));
   stdproc::yCreateDirectoryAll(Name(base + "//E///F"));
   EXPECT_TRUE(fs::is_directory(base + "/E/F"));
+  stdproc::yCreateDirectoryAll(Name(base + "/win\\p\\q"));
+  EXPECT_TRUE(fs::is_directory(base + "/win/p/q"));
   stdproc::yCreateDirectoryAll(Name(base + "/A/B"));  // exists: nothing happens
   EXPECT_TRUE(fs::is_directory(base + "/A/B"));
 }

@@ -261,6 +261,15 @@ TEST(ReadLine, AnEqualCopyWalksLikeTheStartedText) {
   EXPECT_EQ(stdproc::yReadLine(rt::Text(text), -1), u"y");
 }
 
+TEST(ReadLine, TheSameStringChangedInPlaceGivesItsNewLines) {
+  rt::Text buffer = u"alpha\r\nbeta";
+  stdproc::yReadLine(buffer, 0);
+  EXPECT_EQ(stdproc::yReadLine(buffer, -1), u"alpha");
+  buffer.replace(0, buffer.size(), u"gamma\r\ndelt");  // same length, same storage
+  EXPECT_EQ(stdproc::yReadLine(buffer, 5), u"gamma");
+  EXPECT_EQ(stdproc::yReadLine(buffer, -1), u"delt");
+}
+
 TEST(ReadLine, AnotherTextWithoutStartGivesItsOwnLine) {
   const rt::Text text = u"x\r\ny\r\nz";
   stdproc::yReadLine(text, 0);

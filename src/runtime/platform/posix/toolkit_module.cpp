@@ -2,7 +2,9 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,18 +47,37 @@ std::vector<std::filesystem::path> ModuleCandidates() {
   return files;
 }
 
+std::string DisplayVariables() {
+  std::string variables;
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+    const char* value = std::getenv(name);
+    variables.append(value ? value : "").push_back('\n');
+  }
+  return variables;
+}
+
 }  // namespace
 
 Toolkit* LoadToolkit(ToolkitEvents& events) {
-  for (const auto& file : ModuleCandidates()) {
-    if (access(file.c_str(), R_OK) != 0) continue;
-    // Never closed: a toolkit cannot be unloaded once it ran.
-    void* module = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) continue;
-    auto entry = reinterpret_cast<Entry>(dlsym(module, kEntry));
-    return entry ? entry(&events) : nullptr;
-  }
-  return nullptr;
+  // Found and opened once (never closed: a toolkit cannot be unloaded once it ran).
+  static const Entry entry = [] {
+    for (const auto& file : ModuleCandidates()) {
+      if (access(file.c_str(), R_OK) != 0) continue;
+      if (void* module = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+        return reinterpret_cast<Entry>(dlsym(module, kEntry));
+      }
+    }
+    return Entry{nullptr};
+  }();
+  // A connection that failed is tried again only once the display variables changed, so
+  // a program that had no display at first still gets its windows later.
+  static std::optional<std::string> failedFor;
+  if (!entry) return nullptr;
+  const std::string display = DisplayVariables();
+  if (failedFor == display) return nullptr;
+  Toolkit* toolkit = entry(&events);
+  if (!toolkit) failedFor = display;
+  return toolkit;
 }
 
 }  // namespace rt::platform
