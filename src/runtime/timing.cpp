@@ -1,20 +1,22 @@
 #include "runtime/timing.h"
 
-#include <chrono>
-#include <thread>
+#include "runtime/platform/http_get.h"
+#include "runtime/platform/system.h"
 
 namespace rt {
 
-// The monotonic clock already ticks in far less than a millisecond, so there is no timer
-// resolution to raise on the first call.
+// A pause is time the web views' transfers can use: they move on whenever their sockets
+// are ready, so a page on a near server is loaded within the first pause of a loop.
 void DelayMs(int32_t milliseconds) {
-  if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+  if (milliseconds <= 0) return;
+  const uint32_t start = platform::TickCountMs();
+  int32_t left = milliseconds;
+  while (left > 0 && platform::DriveHttp(left)) {
+    left = milliseconds - static_cast<int32_t>(platform::TickCountMs() - start);
+  }
+  platform::SleepMs(left);
 }
 
-int32_t ElapsedMs() {
-  const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
-  return static_cast<int32_t>(static_cast<uint32_t>(ms));
-}
+int32_t ElapsedMs() { return static_cast<int32_t>(platform::TickCountMs()); }
 
 }  // namespace rt

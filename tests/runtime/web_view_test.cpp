@@ -3,6 +3,7 @@
 #include "event_pump.h"
 #include "runtime/platform/http_get.h"
 #include "runtime/text.h"
+#include "runtime/timing.h"
 #include "runtime/window.h"
 #include "support/http_server.h"
 #include "support/temp_dir.h"
@@ -48,6 +49,16 @@ class WebView : public ::testing::Test {
   int32_t window = 0;
   int32_t web = 0;
 };
+
+// The page-load loop polls once per pause; the transfer must not wait for those polls.
+TEST_F(WebView, APageLoadsWithinOnePauseOfTheLoop) {
+  rt::GadgetSetText(web, rt::FromUtf8(server.Url("inhalt.php")));
+  ASSERT_EQ(rt::EventNext(), rt::GadgetEvent);
+  ASSERT_EQ(rt::EventType(), rt::DownloadStart);
+  rt::DelayMs(1000);
+  EXPECT_EQ(rt::EventNext(), rt::GadgetEvent);
+  EXPECT_EQ(rt::EventType(), rt::DownloadEnd);
+}
 
 TEST_F(WebView, ReportsStartThenTwoEndsAndHoldsThePageText) {
   rt::GadgetSetText(web, rt::FromUtf8(server.Url("inhalt.php")));

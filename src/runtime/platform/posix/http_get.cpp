@@ -28,7 +28,12 @@ CURLM* Multi() {
   return multi;
 }
 
+// Transfers added to the multi handle and not finished; while there are none, driving
+// costs nothing (not even setting the library up).
+int activeTransfers = 0;
+
 void Finish(HttpGet::State& state, CURLcode code) {
+  --activeTransfers;
   state.result = state.transfer.Result(code);
   curl_multi_remove_handle(Multi(), state.transfer.Easy());
   state.running = false;
@@ -48,10 +53,13 @@ HttpGet::HttpGet(const std::string& address, const HttpLimits& limits)
     return;
   }
   s.running = true;
+  ++activeTransfers;
 }
 
 HttpGet::~HttpGet() {
-  if (state_->running) curl_multi_remove_handle(Multi(), state_->transfer.Easy());
+  if (!state_->running) return;
+  curl_multi_remove_handle(Multi(), state_->transfer.Easy());
+  --activeTransfers;
 }
 
 bool HttpGet::Finished() const { return state_->finished; }
@@ -59,6 +67,7 @@ const HttpResult& HttpGet::Result() const { return state_->result; }
 const std::string& HttpGet::Body() const { return state_->body; }
 
 bool DriveHttp(int32_t waitMs) {
+  if (activeTransfers == 0) return false;
   CURLM* multi = Multi();
   int running = 0;
   curl_multi_perform(multi, &running);
