@@ -34,7 +34,8 @@ add_dependencies(pendrel_e2e pendrel)
 
 if(TARGET test_wallpaper)
   add_dependencies(test_wallpaper pendrel_e2e)
-  target_link_libraries(test_wallpaper PRIVATE PkgConfig::GIO PkgConfig::PIXBUF PkgConfig::X11)
+  target_link_libraries(test_wallpaper PRIVATE PkgConfig::GIO PkgConfig::PIXBUF PkgConfig::X11
+                        PkgConfig::JPEG PkgConfig::PIXMAN)
   target_compile_definitions(test_wallpaper PRIVATE
     PENDREL_E2E_PROGRAM="$<TARGET_FILE:pendrel_e2e>")
 endif()

@@ -14,31 +14,40 @@ using pendrel::backends::PictureFacts;
 using pendrel::backends::PlanDecode;
 using pendrel::backends::ReadJpegFrame;
 
-TEST(X11DecodeBudget, JpegsShrinkToCoverTheScreenAndWhatStillDoesNotFitIsRefused) {
+TEST(X11DecodeBudget, JpegsAreDecodedAtTheSmallestSizeThatCoversTheScreen) {
   struct Case {
     PictureFacts picture;
     int screenWidth, screenHeight;
-    int reduction;
+    int eighths;
     bool fits;
   };
   for (const Case& c : std::initializer_list<Case>{
-           // Halving would no longer cover 1920 x 1080.
-           {{2560, 1600, true}, 1920, 1080, 1, true},
-           {{16000, 16000, true}, 1920, 1080, 8, true},
+           // 1920 x 1200 covers 1920 x 1080; five eighths (1600 x 1000) would not.
+           {{2560, 1600, true}, 1920, 1080, 6, true},
+           // 2250 x 1500, cut and scaled a little further.
+           {{6000, 4000, true}, 1920, 1080, 3, true},
+           {{16000, 16000, true}, 1920, 1080, 1, true},
            // An eighth is as small as a JPEG decoder goes.
-           {{40000, 40000, true}, 1920, 1080, 8, false},
+           {{40000, 40000, true}, 1920, 1080, 1, false},
+           // Small pictures are enlarged while decoding, at most twice.
+           {{640, 480, true}, 1920, 1080, 16, true},
            // Other formats decode whole.
-           {{3500, 3500, false}, 1920, 1080, 1, true},
-           {{4000, 4000, false}, 1920, 1080, 1, false},
-           // Covering a 4K screen would need 4000 x 4000; a quarter fits and is scaled up.
-           {{8000, 8000, true}, 3840, 2160, 4, true},
+           {{3500, 3500, false}, 1920, 1080, 8, true},
+           {{4000, 4000, false}, 1920, 1080, 8, false},
+           // Covering a 4K screen would need 4000 x 4000; three eighths fit and are scaled up.
+           {{8000, 8000, true}, 3840, 2160, 3, true},
            // Coefficients of a progressive picture are held whatever the output size.
-           {{12000, 12000, true, int64_t{833} << 20}, 1920, 1080, 8, false},
+           {{12000, 12000, true, int64_t{833} << 20}, 1920, 1080, 1, false},
        }) {
     const DecodePlan plan = PlanDecode(c.picture, c.screenWidth, c.screenHeight);
-    EXPECT_EQ(plan.reduction, c.reduction) << c.picture.width << "x" << c.picture.height;
+    EXPECT_EQ(plan.eighths, c.eighths) << c.picture.width << "x" << c.picture.height;
     EXPECT_EQ(plan.Fits(), c.fits) << c.picture.width << "x" << c.picture.height;
   }
+  // Half of 2001 is 1000.5: the decoder rounds up, and so 1001 columns cover 1000.5.
+  const DecodePlan odd = PlanDecode({2001, 1000, true}, 1000, 500);
+  EXPECT_EQ(odd.eighths, 4);
+  EXPECT_EQ(odd.width, 1001);
+  EXPECT_EQ(odd.height, 500);
 }
 
 // A frame header of `marker` for a width x height picture of three components, the first

@@ -14,7 +14,7 @@ namespace pendrel::backends {
   F(XGetWindowProperty) F(XFree) F(XKillClient) F(XInternAtom) F(XChangeProperty) \
   F(XSetWindowBackgroundPixmap) F(XClearWindow) F(XSetCloseDownMode) F(XGrabServer)
 #define PENDREL_PIXBUF_FUNCTIONS(F) \
-  F(gdk_pixbuf_get_file_info) F(gdk_pixbuf_new_from_file) F(gdk_pixbuf_new_from_file_at_scale) \
+  F(gdk_pixbuf_get_file_info) F(gdk_pixbuf_new_from_file) \
   F(gdk_pixbuf_get_width) F(gdk_pixbuf_get_height) F(gdk_pixbuf_get_rowstride) \
   F(gdk_pixbuf_get_n_channels) F(gdk_pixbuf_read_pixels)
 // clang-format on

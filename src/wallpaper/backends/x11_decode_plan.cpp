@@ -6,7 +6,7 @@ namespace {
 
 // Every decoded pixel as four bytes: an alpha channel costs as much as a colour.
 constexpr int64_t kBytesPerPixel = 4;
-constexpr int kLargestReduction = 8;
+constexpr int kLargestEighths = 16;
 
 }  // namespace
 
@@ -17,20 +17,20 @@ DecodePlan PlanDecode(const PictureFacts& picture, int screenWidth, int screenHe
   const bool wider = w * screenHeight >= h * screenWidth;
   const int64_t coverW = wider ? CeilDiv(w * screenHeight, h) : screenWidth;
   const int64_t coverH = wider ? screenHeight : CeilDiv(h * screenWidth, w);
-  const auto planFor = [&](int reduction) {
-    const auto width = static_cast<int>(CeilDiv(w, reduction));
-    const auto height = static_cast<int>(CeilDiv(h, reduction));
-    return DecodePlan{reduction, width, height,
+  const auto planFor = [&](int eighths) {
+    const auto width = static_cast<int>(CeilDiv(w * eighths, 8));
+    const auto height = static_cast<int>(CeilDiv(h * eighths, 8));
+    return DecodePlan{eighths, width, height,
                       picture.fixedBytes + int64_t{width} * height * kBytesPerPixel};
   };
-  DecodePlan plan = planFor(1);
-  while (picture.reducible && plan.reduction < kLargestReduction) {
-    const DecodePlan next = planFor(plan.reduction * 2);
-    const bool nextCovers = next.width >= coverW && next.height >= coverH;
-    if (!nextCovers && plan.Fits()) break;
-    plan = next;
+  if (!picture.scalable) return planFor(8);
+  int eighths = 1;
+  while (eighths < kLargestEighths &&
+         (CeilDiv(w * eighths, 8) < coverW || CeilDiv(h * eighths, 8) < coverH)) {
+    ++eighths;
   }
-  return plan;
+  while (eighths > 1 && !planFor(eighths).Fits()) --eighths;
+  return planFor(eighths);
 }
 
 }  // namespace pendrel::backends

@@ -16,20 +16,20 @@ inline constexpr int64_t kDecodeBudgetBytes = int64_t{48} << 20;
 struct PictureFacts {
   int width = 0;
   int height = 0;
-  bool reducible = false;  // the decoder can give 1/2, 1/4 or 1/8 of the size (JPEG)
+  bool scalable = false;   // the decoder gives any size from 1/8 to 16/8 in eighths (JPEG)
   int64_t fixedBytes = 0;  // held while decoding whatever the output size
 };
 
 struct DecodePlan {
-  int reduction = 1;  // 1, 2, 4 or 8
-  int width = 0;      // the picture's size divided by the reduction, rounded up
+  int eighths = 8;  // the decoded size over the picture's, in eighths: 1..16
+  int width = 0;    // the picture's size times eighths / 8, rounded up
   int height = 0;
   int64_t bytes = 0;  // what the decoder holds for it
   bool Fits() const { return bytes <= kDecodeBudgetBytes; }
 };
 
-// The largest reduction that still covers the screen once scaled evenly, or a larger one
-// when that would not fit the budget.
+// The smallest size that still covers the screen once scaled evenly (the picture's own
+// size where the format allows no other), or the largest smaller one that fits the budget.
 DecodePlan PlanDecode(const PictureFacts& picture, int screenWidth, int screenHeight);
 
 }  // namespace pendrel::backends

@@ -1,15 +1,19 @@
 #include "wallpaper/backends/x11_picture.h"
 
+#include <bit>
 #include <optional>
 
 #include "runtime/number.h"
 #include "wallpaper/backends/x11_decode_plan.h"
+#include "wallpaper/backends/x11_jpeg_decode.h"
 #include "wallpaper/backends/x11_jpeg_frame.h"
 #include "wallpaper/job_trace.h"
 
 namespace pendrel::backends {
 
 namespace {
+
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
 
 // Read from the header alone, so that nothing is allocated for the pixels yet.
 std::optional<PictureFacts> ReadFacts(const X11Api& x, const std::filesystem::path& file) {
@@ -25,12 +29,39 @@ std::optional<PictureFacts> ReadFacts(const X11Api& x, const std::filesystem::pa
   return PictureFacts{width, height};
 }
 
+void UnrefPixbuf(pixman_image_t*, void* pixbuf) { g_object_unref(pixbuf); }
+
+// GdkPixbuf keeps red, green, blue (and alpha, which the root has no use for) byte by byte.
+PixmanImage WrapPixbuf(const X11Api& x, GdkPixbuf* pixbuf) {
+  if (pixbuf == nullptr) return nullptr;
+  const int channels = x.gdk_pixbuf_get_n_channels(pixbuf);
+  const int stride = x.gdk_pixbuf_get_rowstride(pixbuf);
+  const pixman_format_code_t format = channels == 4
+                                          ? (kLittleEndian ? PIXMAN_x8b8g8r8 : PIXMAN_r8g8b8x8)
+                                          : (kLittleEndian ? PIXMAN_b8g8r8 : PIXMAN_r8g8b8);
+  pixman_image_t* image =
+      (channels == 3 || channels == 4) && stride % 4 == 0
+          ? pixman_image_create_bits(
+                format, x.gdk_pixbuf_get_width(pixbuf), x.gdk_pixbuf_get_height(pixbuf),
+                // Only read from: pixman takes the same pointer for pictures it draws on.
+                const_cast<uint32_t*>(
+                    reinterpret_cast<const uint32_t*>(x.gdk_pixbuf_read_pixels(pixbuf))),
+                stride)
+          : nullptr;
+  if (image == nullptr) {
+    g_object_unref(pixbuf);
+    return nullptr;
+  }
+  pixman_image_set_destroy_function(image, UnrefPixbuf, pixbuf);
+  return PixmanImage(image);
+}
+
 rt::Text Mebibytes(int64_t bytes) { return rt::IntToText((bytes + (1 << 20) - 1) >> 20); }
 
 }  // namespace
 
-GdkPixbuf* DecodeForScreen(const X11Api& x, const std::filesystem::path& file, int width,
-                           int height) {
+PixmanImage DecodeForScreen(const X11Api& x, const std::filesystem::path& file, int width,
+                            int height) {
   const std::optional<PictureFacts> facts = ReadFacts(x, file);
   if (!facts) {
     TraceJob(u"SetWallpaperFromPage", u"x11: Bildformat nicht erkannt");
@@ -44,8 +75,8 @@ GdkPixbuf* DecodeForScreen(const X11Api& x, const std::filesystem::path& file, i
                  Mebibytes(kDecodeBudgetBytes) + u" MiB; nicht verwendet");
     return nullptr;
   }
-  if (plan.reduction == 1) return x.gdk_pixbuf_new_from_file(file.c_str(), nullptr);
-  return x.gdk_pixbuf_new_from_file_at_scale(file.c_str(), plan.width, plan.height, FALSE, nullptr);
+  if (facts->scalable) return DecodeJpeg(file, plan.eighths);
+  return WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr));
 }
 
 }  // namespace pendrel::backends

@@ -1,0 +1,97 @@
+// JPEG pictures decoded by the X root backend at a size in eighths of their own.
+#include "wallpaper/backends/x11_jpeg_decode.h"
+
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "wallpaper_test_support.h"
+
+namespace {
+
+using pendrel::backends::DecodeJpeg;
+using pendrel::backends::PixmanImage;
+
+uint32_t PixelAt(const PixmanImage& image, int x, int y) {
+  const auto* row = reinterpret_cast<const uint8_t*>(pixman_image_get_data(image.get())) +
+                    static_cast<ptrdiff_t>(y) * pixman_image_get_stride(image.get());
+  return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
+}
+
+// A 40 x 40 JPEG in `space` whose every pixel holds `sample`'s bytes; `adobe` says whether
+// it carries Adobe's marker (which for CMYK means inverted inks).
+void WriteJpegIn(const std::filesystem::path& file, J_COLOR_SPACE space,
+                 std::vector<JSAMPLE> sample, bool adobe = false) {
+  constexpr int kSide = 40;
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  jpeg_compress_struct info{};
+  jpeg_error_mgr errors;
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  jpeg_stdio_dest(&info, out);
+  info.image_width = kSide;
+  info.image_height = kSide;
+  info.input_components = static_cast<int>(sample.size());
+  info.in_color_space = space;
+  jpeg_set_defaults(&info);
+  info.write_Adobe_marker = adobe;
+  jpeg_set_quality(&info, 95, TRUE);
+  jpeg_start_compress(&info, TRUE);
+  std::vector<JSAMPLE> row;
+  for (int x = 0; x < kSide; ++x) row.insert(row.end(), sample.begin(), sample.end());
+  while (info.next_scanline < info.image_height) {
+    JSAMPROW rows[] = {row.data()};
+    jpeg_write_scanlines(&info, rows, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  std::fclose(out);
+}
+
+TEST(X11JpegDecode, DecodesAtAnyEighthOfTheSizeRoundingUp) {
+  testsupport::TempDir dir;
+  const auto file = dir.path() / "bild.jpg";
+  constexpr uint32_t kRed = 0xE01010, kGreen = 0x10C020, kBlue = 0x1020D0;
+  wallpapertest::WriteBands(file, "jpeg", 300, 90, true, kRed, kGreen, kBlue);
+  for (auto [eighths, width, height] :
+       {std::tuple{1, 38, 12}, {3, 113, 34}, {8, 300, 90}, {13, 488, 147}, {16, 600, 180}}) {
+    const PixmanImage image = DecodeJpeg(file, eighths);
+    ASSERT_TRUE(image) << eighths;
+    EXPECT_EQ(pixman_image_get_width(image.get()), width) << eighths;
+    EXPECT_EQ(pixman_image_get_height(image.get()), height) << eighths;
+    const int middle = height / 2;
+    EXPECT_TRUE(wallpapertest::NearColour(PixelAt(image, width / 6, middle), kRed)) << eighths;
+    EXPECT_TRUE(wallpapertest::NearColour(PixelAt(image, width / 2, middle), kGreen)) << eighths;
+    EXPECT_TRUE(wallpapertest::NearColour(PixelAt(image, width * 5 / 6, middle), kBlue)) << eighths;
+  }
+}
+
+TEST(X11JpegDecode, GreyAndCmykPicturesComeOutInColourAndOthersNotAtAll) {
+  testsupport::TempDir dir;
+  const auto file = dir.path() / "bild.jpg";
+  WriteJpegIn(file, JCS_GRAYSCALE, {0x80});
+  PixmanImage image = DecodeJpeg(file, 4);
+  ASSERT_TRUE(image);
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(image, 5, 5), 0x808080));
+
+  // Cyan and a little black, in plain inks and in Adobe's inverted ones.
+  for (auto [sample, adobe] : {std::pair{std::vector<JSAMPLE>{0xFF, 0, 0, 0x20}, false},
+                               {std::vector<JSAMPLE>{0, 0xFF, 0xFF, 0xDF}, true}}) {
+    WriteJpegIn(file, JCS_CMYK, sample, adobe);
+    image = DecodeJpeg(file, 8);
+    ASSERT_TRUE(image) << adobe;
+    EXPECT_TRUE(wallpapertest::NearColour(PixelAt(image, 10, 10), 0x00DFDF))
+        << adobe << " " << std::hex << PixelAt(image, 10, 10);
+  }
+
+  testsupport::WriteFileBytes(file, "\xFF\xD8\xFF\xC0 not really");
+  EXPECT_FALSE(DecodeJpeg(file, 8));
+  EXPECT_FALSE(DecodeJpeg(dir.path() / "fehlt.jpg", 8));
+}
+
+}  // namespace
