@@ -15,6 +15,9 @@ if(CMAKE_CROSSCOMPILING)
   set(PENDREL_ZDOKU_GEN_TARGET pendrel_zdoku_gen_host)
 else()
   add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/zdoku ${CMAKE_BINARY_DIR}/zdoku)
+  # Beside the program it builds, where the build step's tests look for it.
+  set_target_properties(pendrel_zdoku_gen PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   set(PENDREL_ZDOKU_GEN pendrel_zdoku_gen)
   set(PENDREL_ZDOKU_GEN_TARGET pendrel_zdoku_gen)
 endif()

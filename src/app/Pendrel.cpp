@@ -2,19 +2,24 @@
 ;*****************************************************************************************
 ;* Programm: Pendrel
 ;* Changes the desktop wallpaper to a picture listed on the program's web server.
-;* Änderungen:
+;* Aenderungen:
 ;* ---------------------------------------------------------------------------------------
 ;*V 1.00 10.03.2015 (*RV) Programm erstellt
 ;*V X.XX XX.XX.XXXX (*XX)
 ;*****************************************************************************************
 */
 // The block above is the program's header: a development run turns it into
-// Pendrel_doku.pbi, from which the build compiles zDoku (version and history).
+// Pendrel_doku.pbi, from which the build compiles zDoku (version and history). It is
+// plain ASCII: a file without a byte-order mark is read in the ANSI code page, which is
+// UTF-8 only on Linux.
 //
-// The entry runs the family's standard start-up block, then the program's job.
+// RunPendrel runs the family's standard start-up block, then the program's job; the
+// process entry of each system (posix/, win32/) hands it the command line.
 
+#include "app/run_pendrel.h"
 #include "app/zdoku.h"
 #include "docgen/docgen.h"
+#include "runtime/platform/system.h"
 #include "runtime/runtime.h"
 #include "stdproc/stdproc.h"
 #include "wallpaper/wallpaper.h"
@@ -34,9 +39,9 @@ void LearnEnvironment() {
   uExeVerz = rt::PathDirPart(uExeDatei);
   uAktVerz = yGetAktVerz();
   uTempVerz = yGetTempVerz();
-  uAnwVerz = yGetAnwVerzBase() + u"/";
+  uAnwVerz = yGetAnwVerzBase() + rt::platform::kPathSeparator;
   uUserId = yGetUserId();
-  uSystemRoot = yGetEnv(u"SystemRoot") + u"/";
+  uSystemRoot = yGetEnv(u"SystemRoot") + rt::platform::kPathSeparator;
 }
 
 void TraceStart() {
@@ -120,10 +125,13 @@ void StandardStart() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  rt::RuntimeStart(argc, argv);
+namespace pendrel {
+
+int RunPendrel() {
   StandardStart();
-  pendrel::RunContentWindow();
+  RunContentWindow();
   rt::RuntimeEnd();
   return 0;
 }
+
+}  // namespace pendrel

@@ -37,6 +37,12 @@ std::string Refusal(const HttpResult& result, const PictureHeader& picture, int6
   return "";
 }
 
+// The path as UTF-8 on every system, for the trace.
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 }  // namespace
 
 DownloadOutcome DownloadPicture(rt::TextView address, const std::filesystem::path& file,
@@ -46,7 +52,7 @@ DownloadOutcome DownloadPicture(rt::TextView address, const std::filesystem::pat
   std::filesystem::path temporary;
   std::FILE* out = CreateTemporaryBeside(file, temporary);
   if (!out) {
-    outcome.error = "keine temporäre Datei neben " + file.string() + " anlegbar";
+    outcome.error = "keine temporäre Datei neben " + Utf8(file) + " anlegbar";
     return outcome;
   }
   const rt::platform::RemoveOnTermination cleanup(temporary);
@@ -72,7 +78,7 @@ DownloadOutcome DownloadPicture(rt::TextView address, const std::filesystem::pat
   std::error_code renamed;
   std::filesystem::rename(temporary, file, renamed);
   if (renamed) {
-    outcome.error = file.string() + " nicht ersetzbar: " + renamed.message();
+    outcome.error = Utf8(file) + " nicht ersetzbar: " + renamed.message();
     std::filesystem::remove(temporary, ignored);
     return outcome;
   }

@@ -4,6 +4,8 @@
 #include <random>
 #include <system_error>
 
+#include "wallpaper/platform/new_file.h"
+
 namespace pendrel {
 
 namespace {
@@ -23,7 +25,7 @@ std::FILE* CreateTemporaryBeside(const std::filesystem::path& file, std::filesys
     made = file;
     made += suffix;
     made += kSuffix;
-    if (std::FILE* f = std::fopen(made.c_str(), "wbx")) return f;
+    if (std::FILE* f = platform::CreateNewFile(made)) return f;
   }
   return nullptr;
 }
@@ -31,14 +33,18 @@ std::FILE* CreateTemporaryBeside(const std::filesystem::path& file, std::filesys
 int RemoveStaleTemporaries(const std::filesystem::path& file) {
   const std::filesystem::path directory =
       file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-  const std::string prefix = file.filename().string() + ".";
+  // Names are compared in the system's own form: a stray name that has no narrow form
+  // must not stop the cleaning.
+  using Name = std::filesystem::path::string_type;
+  const Name prefix = file.filename().native() + std::filesystem::path(".").native();
+  const Name suffix = std::filesystem::path(kSuffix).native();
   const auto cutoff = std::filesystem::file_time_type::clock::now() - kStaleAfter;
   int removed = 0;
   std::error_code error;
   for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
        it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    if (!name.starts_with(prefix) || !name.ends_with(kSuffix)) continue;
+    const Name name = it->path().filename().native();
+    if (!name.starts_with(prefix) || !name.ends_with(suffix)) continue;
     std::error_code ignored;
     if (it->is_regular_file(ignored) && it->last_write_time(ignored) < cutoff &&
         std::filesystem::remove(it->path(), ignored)) {

@@ -6,9 +6,9 @@
 #include "runtime/filesystem.h"
 #include "runtime/number.h"
 #include "runtime/random.h"
-#include "wallpaper/backends/backend.h"
 #include "wallpaper/job_trace.h"
 #include "wallpaper/picture_download.h"
+#include "wallpaper/platform/desktop_wallpaper.h"
 #include "wallpaper/server_base.h"
 
 namespace pendrel {
@@ -61,8 +61,9 @@ void SetWallpaperFromPage(rt::TextView pageText) {
   if (used.empty()) {
     Trace(u"Kein Verfahren konnte den Hintergrund setzen");
   } else {
+    const std::u8string path = picture.u8string();
     Trace(u"Hintergrund gesetzt über " + rt::FromUtf8(used) + u": " +
-          rt::FromUtf8(picture.string()));
+          rt::FromUtf8(std::string(path.begin(), path.end())));
   }
 }
 

@@ -1,5 +1,5 @@
 // What the portable runtime asks of the operating system: clocks, thread identity,
-// local time, process and user facts, case mapping.
+// local time, process and user facts, case mapping, the path separator.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,10 @@
 #include <string>
 
 namespace rt::platform {
+
+// The separator this system writes between directory names (slash or backslash); routines that
+// append one to a directory use it, routines that look for one accept both.
+extern const char16_t kPathSeparator;
 
 uint32_t ThreadId();
 // Milliseconds of a monotonic clock, wrapping at 2^32.

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "wallpaper/platform/desktop_wallpaper.h"
+
 namespace pendrel::backends {
 
 // What the environment tells about the running desktop session.
@@ -41,10 +43,6 @@ struct WallpaperBackend {
 std::span<const WallpaperBackend> Backends();
 // The backends for this session, in order.
 std::vector<const WallpaperBackend*> BackendsFor(const Session& session);
-
-// Tries the backends of the current session in order; the name of the first that
-// succeeded, or "" when none did.
-std::string_view ApplyWallpaper(const std::filesystem::path& picture);
 
 extern const WallpaperBackend kGnome;
 extern const WallpaperBackend kCinnamon;

@@ -21,6 +21,7 @@ std::vector<const WallpaperBackend*> BackendsFor(const Session& session) {
   return chosen;
 }
 
+// The backends of the current session, tried in order; the first that succeeds wins.
 std::string_view ApplyWallpaper(const std::filesystem::path& picture) {
   const std::vector<const WallpaperBackend*> candidates = BackendsFor(CurrentSession());
   if (candidates.empty()) {

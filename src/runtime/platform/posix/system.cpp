@@ -12,6 +12,8 @@
 
 namespace rt::platform {
 
+const char16_t kPathSeparator = u'/';
+
 uint32_t ThreadId() { return static_cast<uint32_t>(syscall(SYS_gettid)); }
 
 uint32_t TickCountMs() {

@@ -1,26 +1,60 @@
 #include "runtime/platform/http_get.h"
 
+#include <vector>
+
+#include "runtime/platform/win32/wininet_transfer.h"
+
 namespace rt::platform {
 
-// No HTTP transport on Windows yet: every transfer ends at once as a failed one, which
-// the callers already handle (an empty page, no picture).
 struct HttpGet::State {
-  HttpResult result;
+  State(const std::string& address, const HttpLimits& limits) : transfer(address, limits) {}
+  win32::WinInetTransfer transfer;
   std::string body;
+  bool finished = false;
 };
 
-HttpGet::HttpGet(const std::string&, const HttpLimits&) : state_(std::make_unique<State>()) {
-  state_->result.error = "no HTTP transport on this platform yet";
+namespace {
+
+// The transfers not yet finished; like the page-load loop, they belong to its one thread.
+std::vector<HttpGet::State*>& Running() {
+  static std::vector<HttpGet::State*> running;
+  return running;
 }
 
-HttpGet::~HttpGet() = default;
+// Takes in what arrived; true once the transfer has finished.
+bool MoveOn(HttpGet::State& state) {
+  state.finished = state.transfer.Pump(
+      [&state](std::string_view piece) {
+        state.body.append(piece);
+        return true;
+      },
+      0);
+  return state.finished;
+}
 
-bool HttpGet::Finished() const { return true; }
+bool MoveAllOn() {
+  std::erase_if(Running(), [](HttpGet::State* state) { return MoveOn(*state); });
+  return !Running().empty();
+}
 
-const HttpResult& HttpGet::Result() const { return state_->result; }
+}  // namespace
 
+HttpGet::HttpGet(const std::string& address, const HttpLimits& limits)
+    : state_(std::make_unique<State>(address, limits)) {
+  Running().push_back(state_.get());
+}
+
+HttpGet::~HttpGet() { std::erase(Running(), state_.get()); }
+
+bool HttpGet::Finished() const { return state_->finished; }
+const HttpResult& HttpGet::Result() const { return state_->transfer.Result(); }
 const std::string& HttpGet::Body() const { return state_->body; }
 
-bool DriveHttp(int32_t) { return false; }
+// The transfers run on their own threads; this only collects what they brought.
+bool DriveHttp(int32_t waitMs) {
+  if (!MoveAllOn() || waitMs <= 0) return !Running().empty();
+  win32::WinInetTransfer::WaitForNews(waitMs);
+  return MoveAllOn();
+}
 
 }  // namespace rt::platform

@@ -8,6 +8,8 @@
 
 namespace rt::platform {
 
+const char16_t kPathSeparator = u'\\';
+
 namespace {
 
 // The buffer sizes the Windows family has always used, terminator included.

@@ -1,0 +1,14 @@
+// Making a picture the desktop background: on Linux through the backend of the running
+// desktop (backends/), on Windows through the system's own setting (platform/win32/).
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace pendrel::backends {
+
+// Sets the picture at its absolute path as the background, keeps it for later logons and
+// lets the desktop show it; the name of the way that succeeded, or "" when none did.
+std::string_view ApplyWallpaper(const std::filesystem::path& picture);
+
+}  // namespace pendrel::backends
