@@ -1,15 +1,19 @@
 #include "docgen/info_box.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "runtime/messages.h"
 #include "runtime/text.h"
+#include "support/environment.h"
+#include "support/platform_expectations.h"
 #include "support/process.h"
-#include "support/xvfb.h"
+#include "support/shared_display.h"
 
 namespace {
 
@@ -40,12 +44,25 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Without a display a box degrades to "title: text" on standard error, which shows here
 // whether a box was asked for and with what text.
+// The display is given back afterwards for the tests that show a box.
 class InfoBox : public ::testing::Test {
  protected:
   void SetUp() override {
-    unsetenv("DISPLAY");
-    unsetenv("WAYLAND_DISPLAY");
+    for (const char* name : kDisplayVariables) {
+      const char* value = std::getenv(name);
+      saved_.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+      testsupport::SetEnvironment(name, std::nullopt);
+    }
   }
+  void TearDown() override {
+    for (size_t i = 0; i < saved_.size(); ++i) {
+      testsupport::SetEnvironment(kDisplayVariables[i], saved_[i]);
+    }
+  }
+
+ private:
+  static constexpr const char* kDisplayVariables[] = {"DISPLAY", "WAYLAND_DISPLAY"};
+  std::vector<std::optional<std::string>> saved_;
 };
 
 TEST_F(InfoBox, NegativeFlagsWriteTheUnchangedTextToTheConsoleInsteadOfABox) {
@@ -61,18 +78,17 @@ TEST_F(InfoBox, NegativeFlagsWriteTheUnchangedTextToTheConsoleInsteadOfABox) {
 }
 
 TEST_F(InfoBox, ABoxShowsThePreparedTextUnderItsTitle) {
+  if (!testsupport::kDisplayCanBeMissing) GTEST_SKIP() << "Windows always shows the box";
   ::testing::internal::CaptureStderr();
   const int32_t result = stdproc::yInfoBox(u"Fehler", u"Zeile 1\\n \\' Zeile\\'  2", 0);
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Fehler: Zeile 1\r\n\"Zeile\" 2\n");
   EXPECT_EQ(result, 0);  // nothing could be shown, so no button closed it
 }
 
-// A real box on a private X server, closed with the Return key as a user would. In a fresh
+// A real box on the test display, closed with the Return key as a user would. In a fresh
 // process: the toolkit is loaded once per process, and the tests above want none.
 int32_t AnswerABoxWithReturn() {
-  testsupport::Xvfb server;
-  setenv("DISPLAY", server.display().c_str(), 1);
-  unsetenv("WAYLAND_DISPLAY");
+  testsupport::UseSharedDisplay();
   testsupport::Process user({"sh", "-c",
                              "id=$(xdotool search --sync --onlyvisible --name '^Hinweis$' | "
                              "head -1); sleep 0.5; xdotool windowfocus --sync $id key Return"});
@@ -83,10 +99,9 @@ int32_t AnswerABoxWithReturn() {
 
 TEST(InfoBoxOnADisplay, PlainBoxGivesTheOkButtonsCode) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  // _exit: the toolkit and fontconfig keep their caches to the end of the process, which a
-  // leak check at exit would report.
-  EXPECT_EXIT(_exit(AnswerABoxWithReturn() == rt::MessageOk ? 0 : 1), ::testing::ExitedWithCode(0),
-              "");
+  // exit, not _Exit: the display's server must end with this process.
+  EXPECT_EXIT(std::exit(AnswerABoxWithReturn() == rt::MessageOk ? 0 : 1),
+              ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ class MinSizeHandler : public ::testing::Test {
   }
 
   void ExpectRect(int32_t gadget, uitest::Rect want) {
-    const uitest::Rect got = uitest::GadgetInWindow(kTitle, gadget);
+    const uitest::Rect got = uitest::GadgetInWindow(kTitle, window, gadget);
     EXPECT_EQ(got.x, want.x) << gadget;
     EXPECT_EQ(got.y, want.y) << gadget;
     EXPECT_EQ(got.width, want.width) << gadget;

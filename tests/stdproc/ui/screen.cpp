@@ -44,20 +44,31 @@ Rgb PixelAt(const std::string& png, int32_t x, int32_t y) {
 
 namespace uitest {
 
-bool WindowInnerOrigin(const std::string& title, int32_t& x, int32_t& y) {
+// A frame drawn inside the X window (a Win32 tool window's) has equal borders at the
+// sides and the bottom and the title bar on top; the inner area sits within them.
+bool WindowInnerOrigin(const std::string& title, int32_t window, int32_t& x, int32_t& y) {
   testsupport::ProcessOptions options;
   options.env["DISPLAY"] = testsupport::UseSharedDisplay();
   auto id = testsupport::Run({"xdotool", "search", "--name", "^" + title + "$"}, options);
   if (id.out.empty()) return false;
   auto info = testsupport::Run({"xwininfo", "-id", id.out.substr(0, id.out.find('\n'))}, options);
-  return std::sscanf(info.out.c_str() + info.out.find("Absolute upper-left X:"),
-                     "Absolute upper-left X: %d Absolute upper-left Y: %d", &x, &y) == 2;
+  int32_t width = 0, height = 0;
+  if (std::sscanf(info.out.c_str() + info.out.find("Absolute upper-left X:"),
+                  "Absolute upper-left X: %d Absolute upper-left Y: %d", &x, &y) != 2 ||
+      std::sscanf(info.out.c_str() + info.out.find("Width:"), "Width: %d Height: %d", &width,
+                  &height) != 2) {
+    return false;
+  }
+  const int32_t border = (width - rt::WindowInnerWidth(window)) / 2;
+  x += border;
+  y += height - rt::WindowInnerHeight(window) - border;
+  return true;
 }
 
-Rect GadgetInWindow(const std::string& title, int32_t gadget) {
+Rect GadgetInWindow(const std::string& title, int32_t window, int32_t gadget) {
   Rect rect;
   int32_t originX = 0, originY = 0;
-  if (!WindowInnerOrigin(title, originX, originY)) return rect;
+  if (!WindowInnerOrigin(title, window, originX, originY)) return rect;
   rt::GadgetScreenRect(gadget, rect.x, rect.y, rect.width, rect.height);
   rect.x -= originX;
   rect.y -= originY;

@@ -18,14 +18,15 @@ struct Rgb {
 // The colour of one pixel of a PNG.
 Rgb PixelAt(const std::string& png, int32_t x, int32_t y);
 
-// The screen position of the inner area of the window with this title, as the X server
-// reports it; false when no such window is shown.
-bool WindowInnerOrigin(const std::string& title, int32_t& x, int32_t& y);
+// The screen position of the inner area of the window with this title and number, as the
+// X server reports it; false when no such window is shown.
+bool WindowInnerOrigin(const std::string& title, int32_t window, int32_t& x, int32_t& y);
 
-// The gadget's rectangle relative to the inner area of the window with this title.
+// The gadget's rectangle relative to the inner area of the window with this title and
+// number.
 struct Rect {
   int32_t x = 0, y = 0, width = 0, height = 0;
 };
-Rect GadgetInWindow(const std::string& title, int32_t gadget);
+Rect GadgetInWindow(const std::string& title, int32_t window, int32_t gadget);
 
 }  // namespace uitest

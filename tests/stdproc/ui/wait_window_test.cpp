@@ -107,7 +107,8 @@ TEST_F(WaitWindow, FullWindowLooksAsLaidOut) {
   for (int i = 0; i < 8; ++i) Pass(10);
   uitest::Settle();
   const std::string shot = uitest::Screenshot("wait_window");
-  const uitest::Rect bar = uitest::GadgetInWindow("Bitte warten", stdproc::WaitBar);
+  const uitest::Rect bar =
+      uitest::GadgetInWindow("Bitte warten", stdproc::WaitWindow, stdproc::WaitBar);
   EXPECT_EQ(bar.x, 5);
   EXPECT_EQ(bar.y, 30);
   EXPECT_EQ(bar.width, 300);
@@ -124,7 +125,8 @@ TEST_F(WaitWindow, PlainWindowSaysBitteWarten) {
   stdproc::yWaitWindow(u"O-", u"Einen Moment");
   uitest::Settle();
   uitest::Screenshot("wait_window_plain");
-  const uitest::Rect text = uitest::GadgetInWindow("Einen Moment", stdproc::WaitRuler);
+  const uitest::Rect text =
+      uitest::GadgetInWindow("Einen Moment", stdproc::WaitWindow, stdproc::WaitRuler);
   EXPECT_EQ(text.x, 5);
   EXPECT_EQ(text.y, 45);
   EXPECT_EQ(text.width, 300);
