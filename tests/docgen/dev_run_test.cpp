@@ -47,9 +47,7 @@ class ProgramRun : public ::testing::Test {
     return testsupport::Run({(dir_.path() / name).string()}, options);
   }
 
-  void CopyProgramSource() {
-    std::filesystem::copy_file(doku_test::ProgramSource(), dir_.path() / "Pendrel.cpp");
-  }
+  void CopyProgramSource() { doku_test::CopyProgramSource(dir_.path() / "Pendrel.cpp"); }
 
   testsupport::TempDir dir_;
 };

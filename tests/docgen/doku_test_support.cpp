@@ -1,5 +1,6 @@
 #include "doku_test_support.h"
 
+#include "runtime/text.h"
 #include "support/environment.h"
 
 namespace doku_test {
@@ -21,7 +22,7 @@ std::string Include(const std::string& version, const std::vector<std::string>& 
 
 std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
+  for (const std::string& line : lines) text += rt::ToAnsi(rt::FromUtf8(line)) + "\r\n";
   return text;
 }
 
@@ -29,7 +30,11 @@ std::string CommittedInclude() {
   return testsupport::ReadFileBytes(PENDREL_TEST_SOURCE_DIR "/src/app/Pendrel_doku.pbi");
 }
 
-std::filesystem::path ProgramSource() { return PENDREL_TEST_SOURCE_DIR "/src/app/Pendrel.cpp"; }
+void CopyProgramSource(const std::filesystem::path& file) {
+  testsupport::WriteFileBytes(
+      file,
+      "\xEF\xBB\xBF" + testsupport::ReadFileBytes(PENDREL_TEST_SOURCE_DIR "/src/app/Pendrel.cpp"));
+}
 
 void InTempDirectory::SetUp() {
   previous_ = std::filesystem::current_path();

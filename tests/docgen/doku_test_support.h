@@ -16,12 +16,15 @@ namespace doku_test {
 std::string Include(const std::string& version, const std::vector<std::string>& history,
                     const std::vector<std::string>& description);
 
-// Lines joined with CR LF, the last one included.
+// UTF-8 lines as a source saved in the system's ANSI code page, joined with CR LF, the last
+// one included.
 std::string Lines(const std::vector<std::string>& lines);
 
-// The committed include of the program and its main source file.
+// The committed include of the program.
 std::string CommittedInclude();
-std::filesystem::path ProgramSource();
+// Copies the program's main source (UTF-8) to `file` with a byte-order mark in front, so
+// that a system whose ANSI code page is not UTF-8 reads it as UTF-8 too.
+void CopyProgramSource(const std::filesystem::path& file);
 
 class InTempDirectory : public ::testing::Test {
  protected:

@@ -14,7 +14,7 @@ FtpServer::FtpServer() {
   server_ = std::make_unique<Process>(
       std::vector<std::string>{"/bin/sh", "-c", "exec \"$0\" \"$@\" 2>&1", SystemPython(), "-m",
                                "pyftpdlib", "-i", "127.0.0.1", "-p", "0", "-w", "-u", kUser, "-P",
-                               kPassword, "-d", home_.path().string()},
+                               kPassword, "-d", PeerPath(home_.path())},
       options);
   const std::string started = "starting FTP server on 127.0.0.1:";
   std::string seen;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,7 +20,8 @@ struct ProcessOptions {
   bool captureStderr = false;
 };
 
-// A started child process; killed (SIGTERM, then SIGKILL) and reaped on destruction.
+// A started child process; killed (SIGTERM, then SIGKILL) and reaped on destruction. A
+// Windows test starts .exe files as Windows programs and every other name as a Linux one.
 class Process {
  public:
   Process(const std::vector<std::string>& argv, const ProcessOptions& options = {});
@@ -39,10 +41,12 @@ class Process {
   void Kill();
 
  private:
+  struct Channels;  // the platform's handles of the child and its outputs
   void Drain(bool untilClosed);
+  // Takes the first whole line out of the buffered standard output, without its line end.
+  std::optional<std::string> TakeLine();
   pid_t pid_ = -1;
-  int stdoutFd_ = -1;
-  int stderrFd_ = -1;
+  std::unique_ptr<Channels> channels_;
   std::string stdout_;
   std::string stderr_;
   bool reaped_ = false;
@@ -57,6 +61,9 @@ struct RunResult {
 // Runs a program to its end and captures both outputs.
 RunResult Run(const std::vector<std::string>& argv, const ProcessOptions& options = {},
               std::chrono::milliseconds timeout = std::chrono::seconds(60));
+
+// A path as the loopback peers, which are Linux programs, name it.
+std::string PeerPath(const std::filesystem::path& path);
 
 // The Debian python3 that has pyftpdlib and dbus.
 inline const char* SystemPython() { return "/usr/bin/python3"; }

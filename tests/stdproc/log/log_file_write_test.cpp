@@ -7,6 +7,7 @@
 
 #include "runtime/runtime.h"
 #include "stdproc/log/log.h"
+#include "support/environment.h"
 #include "support/temp_dir.h"
 #include "support/text_shape.h"
 
@@ -88,8 +89,8 @@ TEST(LogFileWrite, FilesThatCannotBeWrittenGiveZero) {
 
 TEST(LogFileWrite, AFailureIsShownOnlyWhenAsked) {
   // Without a display the message box text goes to standard error.
-  unsetenv("DISPLAY");
-  unsetenv("WAYLAND_DISPLAY");
+  testsupport::SetEnvironment("DISPLAY", std::nullopt);
+  testsupport::SetEnvironment("WAYLAND_DISPLAY", std::nullopt);
   TempDir dir;
   fs::create_directory(dir.path() / "adir");
   testing::internal::CaptureStderr();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "stdproc/trace/trace.h"
+#include "support/environment.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ using namespace std::string_literals;
 
 TEST(TraceLine, ControlCharactersAreShownAsEscapesOtherTextAsItIs) {
   // Read at the first trace line; nothing before this test traces.
-  setenv("PENDREL_TRACE", "1", 1);
+  testsupport::SetEnvironment("PENDREL_TRACE", "1");
   struct Case {
     std::u16string text;
     std::string want;

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "ftp_test_fixture.h"
 #include "stdproc/transfer/transfer.h"
+#include "support/closed_port.h"
 #include "support/unprivileged.h"
 
 namespace {
@@ -13,19 +11,6 @@ using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
-
-// A loopback port nobody listens on.
-int ClosedPort() {
-  int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-  close(fd);
-  return ntohs(address.sin_port);
-}
 
 using ReceiveFile = FtpTest;
 
@@ -117,7 +102,7 @@ TEST_F(ReceiveFile, FailuresGiveCodeZeroAndTheirMessage) {
        u""},
   };
   for (const FailureCase& c : cases) {
-    if (c.serverDown) stdproc::transfer::SetFtpPortForTests(ClosedPort());
+    if (c.serverDown) stdproc::transfer::SetFtpPortForTests(testsupport::ClosedLoopbackPort());
     for (int32_t show : {0, 1}) {
       CaptureStderr();
       rt::Text result = stdproc::yReceiveFile(server, user, c.password, Local("ziel.txt"), c.remote,

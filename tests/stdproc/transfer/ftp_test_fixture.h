@@ -10,15 +10,16 @@
 
 #include "runtime/text.h"
 #include "stdproc/transfer/ftp_test_port.h"
+#include "support/environment.h"
 #include "support/ftp_server.h"
 #include "support/temp_dir.h"
 
 class FtpTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    unsetenv("DISPLAY");
-    unsetenv("WAYLAND_DISPLAY");
-    setenv("PENDREL_TRACE", "1", 1);
+    testsupport::SetEnvironment("DISPLAY", std::nullopt);
+    testsupport::SetEnvironment("WAYLAND_DISPLAY", std::nullopt);
+    testsupport::SetEnvironment("PENDREL_TRACE", "1");
     stdproc::transfer::SetFtpPortForTests(server_.port());
   }
   void TearDown() override { stdproc::transfer::SetFtpPortForTests(0); }

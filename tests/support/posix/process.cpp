@@ -26,7 +26,15 @@ int ReadSome(int fd, std::string& into) {
 
 }  // namespace
 
-Process::Process(const std::vector<std::string>& argv, const ProcessOptions& options) {
+std::string PeerPath(const std::filesystem::path& path) { return path.string(); }
+
+struct Process::Channels {
+  int out = -1;
+  int err = -1;
+};
+
+Process::Process(const std::vector<std::string>& argv, const ProcessOptions& options)
+    : channels_(std::make_unique<Channels>()) {
   int outPipe[2] = {-1, -1};
   int errPipe[2] = {-1, -1};
   if (options.captureStdout && pipe2(outPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
@@ -54,18 +62,18 @@ Process::Process(const std::vector<std::string>& argv, const ProcessOptions& opt
   }
   if (options.captureStdout) {
     close(outPipe[1]);
-    stdoutFd_ = outPipe[0];
+    channels_->out = outPipe[0];
   }
   if (options.captureStderr) {
     close(errPipe[1]);
-    stderrFd_ = errPipe[0];
+    channels_->err = errPipe[0];
   }
 }
 
 Process::~Process() {
   Kill();
-  if (stdoutFd_ >= 0) close(stdoutFd_);
-  if (stderrFd_ >= 0) close(stderrFd_);
+  if (channels_->out >= 0) close(channels_->out);
+  if (channels_->err >= 0) close(channels_->err);
 }
 
 void Process::Kill() {
@@ -88,25 +96,19 @@ void Process::Kill() {
 std::optional<std::string> Process::ReadStdoutLine(std::chrono::milliseconds timeout) {
   const auto deadline = Clock::now() + timeout;
   while (true) {
-    size_t end = stdout_.find('\n');
-    if (end != std::string::npos) {
-      std::string line = stdout_.substr(0, end);
-      stdout_.erase(0, end + 1);
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      return line;
-    }
+    if (auto line = TakeLine()) return line;
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    if (stdoutFd_ < 0 || left.count() <= 0) return std::nullopt;
-    pollfd p{stdoutFd_, POLLIN, 0};
+    if (channels_->out < 0 || left.count() <= 0) return std::nullopt;
+    pollfd p{channels_->out, POLLIN, 0};
     if (poll(&p, 1, static_cast<int>(left.count())) <= 0) return std::nullopt;
-    if (ReadSome(stdoutFd_, stdout_) <= 0) return std::nullopt;
+    if (ReadSome(channels_->out, stdout_) <= 0) return std::nullopt;
   }
 }
 
 void Process::Drain(bool untilClosed) {
   std::vector<pollfd> fds;
-  if (stdoutFd_ >= 0) fds.push_back({stdoutFd_, POLLIN, 0});
-  if (stderrFd_ >= 0) fds.push_back({stderrFd_, POLLIN, 0});
+  if (channels_->out >= 0) fds.push_back({channels_->out, POLLIN, 0});
+  if (channels_->err >= 0) fds.push_back({channels_->err, POLLIN, 0});
   while (!fds.empty()) {
     if (poll(fds.data(), fds.size(), untilClosed ? 1000 : 0) <= 0) return;
     for (size_t i = 0; i < fds.size();) {
@@ -114,7 +116,7 @@ void Process::Drain(bool untilClosed) {
         ++i;
         continue;
       }
-      std::string& into = fds[i].fd == stdoutFd_ ? stdout_ : stderr_;
+      std::string& into = fds[i].fd == channels_->out ? stdout_ : stderr_;
       if (ReadSome(fds[i].fd, into) <= 0) {
         fds.erase(fds.begin() + static_cast<long>(i));
       } else {
@@ -139,22 +141,6 @@ std::optional<int> Process::Wait(std::chrono::milliseconds timeout) {
   }
   Kill();
   return std::nullopt;
-}
-
-std::string Process::TakeStdout() { return std::exchange(stdout_, {}); }
-std::string Process::TakeStderr() { return std::exchange(stderr_, {}); }
-
-RunResult Run(const std::vector<std::string>& argv, const ProcessOptions& options,
-              std::chrono::milliseconds timeout) {
-  ProcessOptions captured = options;
-  captured.captureStdout = true;
-  captured.captureStderr = true;
-  Process process(argv, captured);
-  RunResult result;
-  result.exitCode = process.Wait(timeout);
-  result.out = process.TakeStdout();
-  result.err = process.TakeStderr();
-  return result;
 }
 
 }  // namespace testsupport
