@@ -9,10 +9,13 @@
 
 namespace {
 
+using pendrel::backends::Covering;
+using pendrel::backends::CoverScreen;
 using pendrel::backends::DecodePlan;
 using pendrel::backends::PictureFacts;
 using pendrel::backends::PlanDecode;
 using pendrel::backends::ReadJpegFrame;
+using pendrel::backends::RowsShown;
 
 TEST(X11DecodeBudget, JpegsAreDecodedAtTheSmallestSizeThatCoversTheScreen) {
   struct Case {
@@ -48,6 +51,22 @@ TEST(X11DecodeBudget, JpegsAreDecodedAtTheSmallestSizeThatCoversTheScreen) {
   EXPECT_EQ(odd.eighths, 4);
   EXPECT_EQ(odd.width, 1001);
   EXPECT_EQ(odd.height, 500);
+}
+
+TEST(X11DecodeBudget, OnlyTheRowsTheScreenShowsAreNeeded) {
+  // 1920 x 1200 on 1920 x 1080: 60 rows above and below are cut, one on each side kept.
+  const Covering cut = CoverScreen(1920, 1200, 1920, 1080);
+  EXPECT_EQ(cut.step, 1);
+  EXPECT_EQ(cut.left, 0);
+  EXPECT_EQ(cut.top, 60);
+  EXPECT_EQ(RowsShown(cut, 1200, 1080).first, 59);
+  EXPECT_EQ(RowsShown(cut, 1200, 1080).end, 1142);
+  // Enlarged three times across and cut at the sides: every row is shown.
+  const Covering wide = CoverScreen(400, 100, 320, 300);
+  EXPECT_EQ(wide.step, 1.0 / 3);
+  EXPECT_DOUBLE_EQ(wide.left, (400 - 320.0 / 3) / 2);
+  EXPECT_EQ(RowsShown(wide, 100, 300).first, 0);
+  EXPECT_EQ(RowsShown(wide, 100, 300).end, 100);
 }
 
 // A frame header of `marker` for a width x height picture of three components, the first

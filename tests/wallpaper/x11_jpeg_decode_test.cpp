@@ -71,6 +71,21 @@ TEST(X11JpegDecode, DecodesAtAnyEighthOfTheSizeRoundingUp) {
   }
 }
 
+TEST(X11JpegDecode, OnlyTheRowsAskedForAreKept) {
+  testsupport::TempDir dir;
+  const auto file = dir.path() / "bild.jpg";
+  wallpapertest::WriteBands(file, "jpeg", 64, 96, false, 0xE01010, 0x10C020, 0x1020D0);
+  // Half size: 48 rows, the middle band in rows 16..31.
+  const PixmanImage middle = DecodeJpeg(file, 4, {18, 30});
+  ASSERT_TRUE(middle);
+  EXPECT_EQ(pixman_image_get_height(middle.get()), 12);
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(middle, 16, 0), 0x10C020));
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(middle, 16, 11), 0x10C020));
+  // Rows past the end are not there to keep.
+  EXPECT_EQ(pixman_image_get_height(DecodeJpeg(file, 4, {40, 99}).get()), 8);
+  EXPECT_FALSE(DecodeJpeg(file, 4, {48, 99}));
+}
+
 TEST(X11JpegDecode, GreyAndCmykPicturesComeOutInColourAndOthersNotAtAll) {
   testsupport::TempDir dir;
   const auto file = dir.path() / "bild.jpg";

@@ -14,24 +14,38 @@ bool Resolve(int32_t library, const char* name, Function& function) {
   return function != nullptr;
 }
 
+// Opens `library` and fills in the table through resolveAll; nullptr when anything is missing.
+template <class Api, class ResolveAll>
+const Api* Load(const char16_t* library, ResolveAll resolveAll) {
+  static Api api;
+  const int32_t number = rt::LibraryOpen(rt::AnyNumber, library);
+  return number != 0 && resolveAll(number, api) ? &api : nullptr;
+}
+
+#define PENDREL_RESOLVE(name) ok = Resolve(library, #name, api.name) && ok;
+
 }  // namespace
 
 const X11Api* LoadX11Api() {
-  static const X11Api* const loaded = []() -> const X11Api* {
-    static X11Api api;
-    const int32_t xlib = rt::LibraryOpen(rt::AnyNumber, u"libX11.so.6");
-    const int32_t pixbuf = rt::LibraryOpen(rt::AnyNumber, u"libgdk_pixbuf-2.0.so.0");
-    if (xlib == 0 || pixbuf == 0) return nullptr;
-    bool ok = true;
-#define PENDREL_RESOLVE_X(name) ok = Resolve(xlib, #name, api.name) && ok;
-#define PENDREL_RESOLVE_PIXBUF(name) ok = Resolve(pixbuf, #name, api.name) && ok;
-    PENDREL_XLIB_FUNCTIONS(PENDREL_RESOLVE_X)
-    PENDREL_PIXBUF_FUNCTIONS(PENDREL_RESOLVE_PIXBUF)
-#undef PENDREL_RESOLVE_X
-#undef PENDREL_RESOLVE_PIXBUF
-    return ok ? &api : nullptr;
-  }();
+  static const X11Api* const loaded =
+      Load<X11Api>(u"libX11.so.6", [](int32_t library, X11Api& api) {
+        bool ok = true;
+        PENDREL_XLIB_FUNCTIONS(PENDREL_RESOLVE)
+        return ok;
+      });
   return loaded;
 }
+
+const PixbufApi* LoadPixbufApi() {
+  static const PixbufApi* const loaded =
+      Load<PixbufApi>(u"libgdk_pixbuf-2.0.so.0", [](int32_t library, PixbufApi& api) {
+        bool ok = true;
+        PENDREL_PIXBUF_FUNCTIONS(PENDREL_RESOLVE)
+        return ok;
+      });
+  return loaded;
+}
+
+#undef PENDREL_RESOLVE
 
 }  // namespace pendrel::backends

@@ -1,5 +1,6 @@
 // The Xlib and GdkPixbuf functions the X root backend uses, loaded only when it runs, so
-// that sessions whose desktop draws the background never load either library.
+// that sessions whose desktop draws the background never load either library; GdkPixbuf
+// only for pictures that are not JPEG.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -19,14 +20,17 @@ namespace pendrel::backends {
   F(gdk_pixbuf_get_n_channels) F(gdk_pixbuf_read_pixels)
 // clang-format on
 
-struct X11Api {
 #define PENDREL_DECLARE(name) decltype(&::name) name = nullptr;
+struct X11Api {
   PENDREL_XLIB_FUNCTIONS(PENDREL_DECLARE)
-  PENDREL_PIXBUF_FUNCTIONS(PENDREL_DECLARE)
-#undef PENDREL_DECLARE
 };
+struct PixbufApi {
+  PENDREL_PIXBUF_FUNCTIONS(PENDREL_DECLARE)
+};
+#undef PENDREL_DECLARE
 
-// Both libraries with every function above; nullptr when one is missing.
+// Each library with every function above, loaded on the first call; nullptr when missing.
 const X11Api* LoadX11Api();
+const PixbufApi* LoadPixbufApi();
 
 }  // namespace pendrel::backends

@@ -32,4 +32,23 @@ struct DecodePlan {
 // size where the format allows no other), or the largest smaller one that fits the budget.
 DecodePlan PlanDecode(const PictureFacts& picture, int screenWidth, int screenHeight);
 
+// Where the screen falls on a width x height picture scaled evenly until it covers the
+// screen and centred: picture pixels per screen pixel, and the picture position of the
+// screen's top left corner.
+struct Covering {
+  double step = 1;
+  double left = 0;
+  double top = 0;
+};
+Covering CoverScreen(int width, int height, int screenWidth, int screenHeight);
+
+// The rows [first, end) of a picture of `height` rows that the screen is drawn from, with a
+// row to spare on each side for a filter that blends neighbours; a decoder need not make
+// the others.
+struct RowSpan {
+  int first = 0;
+  int end = 0;
+};
+RowSpan RowsShown(const Covering& covering, int height, int screenHeight);
+
 }  // namespace pendrel::backends

@@ -1,5 +1,6 @@
 #include "wallpaper/backends/x11_jpeg_decode.h"
 
+#include <algorithm>
 #include <bit>
 #include <csetjmp>
 #include <cstdint>
@@ -46,9 +47,10 @@ void CmykRowToXrgb(uint8_t* row, int width, bool inverted) {
 
 void FreePixels(pixman_image_t*, void* pixels) { std::free(pixels); }
 
-// Fills info with a started decoder and pixels with the whole picture. A libjpeg error
-// jumps back here, so nothing in this function has a destructor to skip.
-pixman_image_t* Decode(jpeg_decompress_struct& info, ErrorJump& error, std::FILE* in, int eighths) {
+// Decodes the rows asked for into an image of their own. A libjpeg error jumps back here,
+// so nothing in this function has a destructor to skip.
+pixman_image_t* Decode(jpeg_decompress_struct& info, ErrorJump& error, std::FILE* in, int eighths,
+                       RowSpan rows) {
   uint8_t* volatile pixels = nullptr;
   if (setjmp(error.jump) != 0) {
     std::free(pixels);
@@ -63,20 +65,23 @@ pixman_image_t* Decode(jpeg_decompress_struct& info, ErrorJump& error, std::FILE
   info.scale_denom = 8;
   jpeg_start_decompress(&info);
   const int width = static_cast<int>(info.output_width);
-  const int height = static_cast<int>(info.output_height);
+  const auto first = static_cast<JDIMENSION>(std::clamp(rows.first, 0, rows.end));
+  const auto end = std::min(static_cast<JDIMENSION>(std::max(rows.end, 0)), info.output_height);
+  if (first >= end) std::longjmp(error.jump, 1);
   const size_t stride = size_t{info.output_width} * 4;
-  pixels = static_cast<uint8_t*>(std::malloc(stride * height));
+  pixels = static_cast<uint8_t*>(std::malloc(stride * (end - first)));
   if (pixels == nullptr) std::longjmp(error.jump, 1);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = pixels + stride * info.output_scanline;
+  // Rows skipped are still read from the file, but not transformed and coloured.
+  if (first > 0) jpeg_skip_scanlines(&info, first);
+  while (info.output_scanline < end) {
+    JSAMPROW row = pixels + stride * (info.output_scanline - first);
     jpeg_read_scanlines(&info, &row, 1);
     if (cmyk) CmykRowToXrgb(row, width, info.saw_Adobe_marker);
   }
-  jpeg_finish_decompress(&info);
   uint8_t* const decoded = pixels;
   pixman_image_t* image =
-      pixman_image_create_bits(PIXMAN_x8r8g8b8, width, height, reinterpret_cast<uint32_t*>(decoded),
-                               static_cast<int>(stride));
+      pixman_image_create_bits(PIXMAN_x8r8g8b8, width, static_cast<int>(end - first),
+                               reinterpret_cast<uint32_t*>(decoded), static_cast<int>(stride));
   if (image == nullptr) std::longjmp(error.jump, 1);
   pixman_image_set_destroy_function(image, FreePixels, decoded);
   return image;
@@ -84,7 +89,7 @@ pixman_image_t* Decode(jpeg_decompress_struct& info, ErrorJump& error, std::FILE
 
 }  // namespace
 
-PixmanImage DecodeJpeg(const std::filesystem::path& file, int eighths) {
+PixmanImage DecodeJpeg(const std::filesystem::path& file, int eighths, RowSpan rows) {
   std::FILE* in = std::fopen(file.c_str(), "rb");
   if (in == nullptr) return nullptr;
   jpeg_decompress_struct info{};
@@ -92,7 +97,7 @@ PixmanImage DecodeJpeg(const std::filesystem::path& file, int eighths) {
   info.err = jpeg_std_error(&error.manager);
   error.manager.error_exit = JumpOut;
   error.manager.emit_message = IgnoreMessage;
-  PixmanImage image(Decode(info, error, in, eighths));
+  PixmanImage image(Decode(info, error, in, eighths, rows));
   jpeg_destroy_decompress(&info);
   std::fclose(in);
   return image;

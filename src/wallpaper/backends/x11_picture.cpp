@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "runtime/number.h"
+#include "wallpaper/backends/x11_api.h"
 #include "wallpaper/backends/x11_decode_plan.h"
 #include "wallpaper/backends/x11_jpeg_decode.h"
 #include "wallpaper/backends/x11_jpeg_frame.h"
@@ -15,15 +16,17 @@ namespace {
 
 constexpr bool kLittleEndian = std::endian::native == std::endian::little;
 
-// Read from the header alone, so that nothing is allocated for the pixels yet.
-std::optional<PictureFacts> ReadFacts(const X11Api& x, const std::filesystem::path& file) {
+// Read from the header alone, so that nothing is allocated for the pixels yet. GdkPixbuf
+// is loaded only for pictures that are no JPEG.
+std::optional<PictureFacts> ReadFacts(const std::filesystem::path& file) {
   if (const std::optional<JpegFrame> jpeg = ReadJpegFrame(file)) {
     return PictureFacts{jpeg->width, jpeg->height, true, jpeg->fixedBytes};
   }
+  const PixbufApi* x = LoadPixbufApi();
   int width = 0;
   int height = 0;
-  if (x.gdk_pixbuf_get_file_info(file.c_str(), &width, &height) == nullptr || width <= 0 ||
-      height <= 0) {
+  if (x == nullptr || x->gdk_pixbuf_get_file_info(file.c_str(), &width, &height) == nullptr ||
+      width <= 0 || height <= 0) {
     return std::nullopt;
   }
   return PictureFacts{width, height};
@@ -32,7 +35,7 @@ std::optional<PictureFacts> ReadFacts(const X11Api& x, const std::filesystem::pa
 void UnrefPixbuf(pixman_image_t*, void* pixbuf) { g_object_unref(pixbuf); }
 
 // GdkPixbuf keeps red, green, blue (and alpha, which the root has no use for) byte by byte.
-PixmanImage WrapPixbuf(const X11Api& x, GdkPixbuf* pixbuf) {
+PixmanImage WrapPixbuf(const PixbufApi& x, GdkPixbuf* pixbuf) {
   if (pixbuf == nullptr) return nullptr;
   const int channels = x.gdk_pixbuf_get_n_channels(pixbuf);
   const int stride = x.gdk_pixbuf_get_rowstride(pixbuf);
@@ -60,12 +63,11 @@ rt::Text Mebibytes(int64_t bytes) { return rt::IntToText((bytes + (1 << 20) - 1)
 
 }  // namespace
 
-PixmanImage DecodeForScreen(const X11Api& x, const std::filesystem::path& file, int width,
-                            int height) {
-  const std::optional<PictureFacts> facts = ReadFacts(x, file);
+ScreenPicture DecodeForScreen(const std::filesystem::path& file, int width, int height) {
+  const std::optional<PictureFacts> facts = ReadFacts(file);
   if (!facts) {
     TraceJob(u"SetWallpaperFromPage", u"x11: Bildformat nicht erkannt");
-    return nullptr;
+    return {};
   }
   const DecodePlan plan = PlanDecode(*facts, width, height);
   if (!plan.Fits()) {
@@ -73,10 +75,16 @@ PixmanImage DecodeForScreen(const X11Api& x, const std::filesystem::path& file, 
              u"x11: Bild " + rt::IntToText(facts->width) + u" x " + rt::IntToText(facts->height) +
                  u" bräuchte zum Entpacken " + Mebibytes(plan.bytes) + u" MiB, erlaubt sind " +
                  Mebibytes(kDecodeBudgetBytes) + u" MiB; nicht verwendet");
-    return nullptr;
+    return {};
   }
-  if (facts->scalable) return DecodeJpeg(file, plan.eighths);
-  return WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr));
+  Covering covering = CoverScreen(plan.width, plan.height, width, height);
+  if (!facts->scalable) {
+    const PixbufApi& x = *LoadPixbufApi();
+    return {WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr)), covering};
+  }
+  const RowSpan rows = RowsShown(covering, plan.height, height);
+  covering.top -= rows.first;
+  return {DecodeJpeg(file, plan.eighths, rows), covering};
 }
 
 }  // namespace pendrel::backends

@@ -3,16 +3,21 @@
 
 #include <filesystem>
 
-#include "wallpaper/backends/x11_api.h"
+#include "wallpaper/backends/x11_decode_plan.h"
 #include "wallpaper/backends/x11_pixman.h"
 
 namespace pendrel::backends {
 
-// The picture in `file`, decoded at the smallest size that covers a screen of width x
-// height where the format allows (JPEG), whole otherwise, and only when that fits the
-// decoding budget; nullptr when it cannot be decoded or would need more (the trace then
-// says so).
-PixmanImage DecodeForScreen(const X11Api& x, const std::filesystem::path& file, int width,
-                            int height);
+// The decoded picture and where a screen falls on it.
+struct ScreenPicture {
+  PixmanImage image;  // nullptr when the picture was not decoded
+  Covering covering;
+};
+
+// The picture in `file` decoded for a screen of width x height: a JPEG at the smallest size
+// that covers it, and only the rows it shows; any other format whole. Only what fits the
+// decoding budget is decoded; otherwise, or when the picture cannot be decoded, the image is
+// nullptr (the trace then says why).
+ScreenPicture DecodeForScreen(const std::filesystem::path& file, int width, int height);
 
 }  // namespace pendrel::backends

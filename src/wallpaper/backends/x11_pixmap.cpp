@@ -35,21 +35,18 @@ pixman_format_code_t ScreenFormat(const Visual& visual, int bitsPerPixel) {
   return static_cast<pixman_format_code_t>(0);
 }
 
-// Maps the screen onto the picture: scaled evenly until it covers the screen, centred, the
-// edge pixels repeated where a filter reaches past them.
-void CoverScreen(pixman_image_t* picture, int width, int height) {
-  const int pw = pixman_image_get_width(picture);
-  const int ph = pixman_image_get_height(picture);
-  const double step = std::min(double(pw) / width, double(ph) / height);  // source per target
+// Maps the screen onto the picture as `covering` says, repeating the edge pixels where a
+// filter reaches past them.
+void SetCovering(pixman_image_t* picture, const Covering& covering) {
   pixman_transform_t transform;
-  pixman_transform_init_scale(&transform, pixman_double_to_fixed(step),
-                              pixman_double_to_fixed(step));
-  transform.matrix[0][2] = pixman_double_to_fixed((pw - width * step) / 2);
-  transform.matrix[1][2] = pixman_double_to_fixed((ph - height * step) / 2);
+  pixman_transform_init_scale(&transform, pixman_double_to_fixed(covering.step),
+                              pixman_double_to_fixed(covering.step));
+  transform.matrix[0][2] = pixman_double_to_fixed(covering.left);
+  transform.matrix[1][2] = pixman_double_to_fixed(covering.top);
   pixman_image_set_transform(picture, &transform);
   // A picture decoded at the screen's own scale is only cut, pixel for pixel.
-  pixman_image_set_filter(picture, step == 1 ? PIXMAN_FILTER_NEAREST : PIXMAN_FILTER_BILINEAR,
-                          nullptr, 0);
+  pixman_image_set_filter(
+      picture, covering.step == 1 ? PIXMAN_FILTER_NEAREST : PIXMAN_FILTER_BILINEAR, nullptr, 0);
   pixman_image_set_repeat(picture, PIXMAN_REPEAT_PAD);
 }
 
@@ -76,16 +73,16 @@ Pixmap MakePixmap(const X11Api& x, Display* display, int screen,
                                                     reinterpret_cast<uint32_t*>(strip->data),
                                                     strip->bytes_per_line)
                          : nullptr);
-  const PixmanImage picture = target ? DecodeForScreen(x, file, width, height) : nullptr;
+  const ScreenPicture picture = target ? DecodeForScreen(file, width, height) : ScreenPicture{};
   Pixmap pixmap = None;
-  if (picture) {
-    CoverScreen(picture.get(), width, height);
+  if (picture.image) {
+    SetCovering(picture.image.get(), picture.covering);
     pixmap = x.XCreatePixmap(display, RootWindow(display, screen), width, height, depth);
     GC gc = x.XCreateGC(display, pixmap, 0, nullptr);
     for (int first = 0; first < height; first += kStripRows) {
       const int rows = std::min(kStripRows, height - first);
-      pixman_image_composite32(PIXMAN_OP_SRC, picture.get(), nullptr, target.get(), 0, first, 0, 0,
-                               0, 0, width, rows);
+      pixman_image_composite32(PIXMAN_OP_SRC, picture.image.get(), nullptr, target.get(), 0, first,
+                               0, 0, 0, 0, width, rows);
       x.XPutImage(display, pixmap, gc, strip, 0, 0, 0, first, width, rows);
     }
     x.XFreeGC(display, gc);
