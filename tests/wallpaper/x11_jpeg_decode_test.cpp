@@ -5,7 +5,7 @@
 #include <jpeglib.h>
 
 #include <cstdio>
-#include <functional>
+#include <memory>
 #include <vector>
 
 #include "support/temp_dir.h"
@@ -13,12 +13,12 @@
 
 namespace {
 
-using pendrel::backends::DecodeJpeg;
-using pendrel::backends::PixmanImage;
+using pendrel::backends::JpegRows;
+using pendrel::backends::RowSpan;
 
-uint32_t PixelAt(const PixmanImage& image, int x, int y) {
-  const auto* row = reinterpret_cast<const uint8_t*>(pixman_image_get_data(image.get())) +
-                    static_cast<ptrdiff_t>(y) * pixman_image_get_stride(image.get());
+uint32_t PixelAt(pixman_image_t* image, int x, int y) {
+  const auto* row = reinterpret_cast<const uint8_t*>(pixman_image_get_data(image)) +
+                    static_cast<ptrdiff_t>(y) * pixman_image_get_stride(image);
   return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
 }
 
@@ -53,6 +53,15 @@ void WriteJpegIn(const std::filesystem::path& file, J_COLOR_SPACE space,
   std::fclose(out);
 }
 
+// The whole of the JPEG in `file` at eighths / 8, or the rows asked for; nullptr when it
+// cannot be decoded.
+std::unique_ptr<JpegRows> Decoded(const std::filesystem::path& file, int eighths,
+                                  RowSpan rows = {0, 1 << 20}) {
+  auto jpeg = std::make_unique<JpegRows>(file, eighths, rows);
+  if (jpeg->image() == nullptr || !jpeg->DecodeTo(rows.end)) return nullptr;
+  return jpeg;
+}
+
 TEST(X11JpegDecode, DecodesAtAnyEighthOfTheSizeRoundingUp) {
   testsupport::TempDir dir;
   const auto file = dir.path() / "bild.jpg";
@@ -60,10 +69,11 @@ TEST(X11JpegDecode, DecodesAtAnyEighthOfTheSizeRoundingUp) {
   wallpapertest::WriteBands(file, "jpeg", 300, 90, true, kRed, kGreen, kBlue);
   for (auto [eighths, width, height] :
        {std::tuple{1, 38, 12}, {3, 113, 34}, {8, 300, 90}, {13, 488, 147}, {16, 600, 180}}) {
-    const PixmanImage image = DecodeJpeg(file, eighths);
-    ASSERT_TRUE(image) << eighths;
-    EXPECT_EQ(pixman_image_get_width(image.get()), width) << eighths;
-    EXPECT_EQ(pixman_image_get_height(image.get()), height) << eighths;
+    const auto jpeg = Decoded(file, eighths);
+    ASSERT_TRUE(jpeg) << eighths;
+    pixman_image_t* image = jpeg->image();
+    EXPECT_EQ(pixman_image_get_width(image), width) << eighths;
+    EXPECT_EQ(pixman_image_get_height(image), height) << eighths;
     const int middle = height / 2;
     EXPECT_TRUE(wallpapertest::NearColour(PixelAt(image, width / 6, middle), kRed)) << eighths;
     EXPECT_TRUE(wallpapertest::NearColour(PixelAt(image, width / 2, middle), kGreen)) << eighths;
@@ -71,42 +81,44 @@ TEST(X11JpegDecode, DecodesAtAnyEighthOfTheSizeRoundingUp) {
   }
 }
 
-TEST(X11JpegDecode, OnlyTheRowsAskedForAreKept) {
+TEST(X11JpegDecode, OnlyTheRowsAskedForAreKeptAndMadeWhenAskedFor) {
   testsupport::TempDir dir;
   const auto file = dir.path() / "bild.jpg";
   wallpapertest::WriteBands(file, "jpeg", 64, 96, false, 0xE01010, 0x10C020, 0x1020D0);
   // Half size: 48 rows, the middle band in rows 16..31.
-  const PixmanImage middle = DecodeJpeg(file, 4, {18, 30});
-  ASSERT_TRUE(middle);
-  EXPECT_EQ(pixman_image_get_height(middle.get()), 12);
-  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(middle, 16, 0), 0x10C020));
-  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(middle, 16, 11), 0x10C020));
+  JpegRows middle(file, 4, {18, 30});
+  ASSERT_NE(middle.image(), nullptr);
+  EXPECT_EQ(pixman_image_get_height(middle.image()), 12);
+  ASSERT_TRUE(middle.DecodeTo(1));
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(middle.image(), 16, 0), 0x10C020));
+  ASSERT_TRUE(middle.DecodeTo(12));
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(middle.image(), 16, 11), 0x10C020));
   // Rows past the end are not there to keep.
-  EXPECT_EQ(pixman_image_get_height(DecodeJpeg(file, 4, {40, 99}).get()), 8);
-  EXPECT_FALSE(DecodeJpeg(file, 4, {48, 99}));
+  EXPECT_EQ(pixman_image_get_height(Decoded(file, 4, {40, 99})->image()), 8);
+  EXPECT_EQ(JpegRows(file, 4, {48, 99}).image(), nullptr);
 }
 
 TEST(X11JpegDecode, GreyAndCmykPicturesComeOutInColourAndOthersNotAtAll) {
   testsupport::TempDir dir;
   const auto file = dir.path() / "bild.jpg";
   WriteJpegIn(file, JCS_GRAYSCALE, {0x80});
-  PixmanImage image = DecodeJpeg(file, 4);
-  ASSERT_TRUE(image);
-  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(image, 5, 5), 0x808080));
+  auto jpeg = Decoded(file, 4);
+  ASSERT_TRUE(jpeg);
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(jpeg->image(), 5, 5), 0x808080));
 
   // Cyan and a little black, in plain inks and in Adobe's inverted ones.
   for (auto [sample, adobe] : {std::pair{std::vector<JSAMPLE>{0xFF, 0, 0, 0x20}, false},
                                {std::vector<JSAMPLE>{0, 0xFF, 0xFF, 0xDF}, true}}) {
     WriteJpegIn(file, JCS_CMYK, sample, adobe);
-    image = DecodeJpeg(file, 8);
-    ASSERT_TRUE(image) << adobe;
-    EXPECT_TRUE(wallpapertest::NearColour(PixelAt(image, 10, 10), 0x00DFDF))
-        << adobe << " " << std::hex << PixelAt(image, 10, 10);
+    jpeg = Decoded(file, 8);
+    ASSERT_TRUE(jpeg) << adobe;
+    EXPECT_TRUE(wallpapertest::NearColour(PixelAt(jpeg->image(), 10, 10), 0x00DFDF))
+        << adobe << " " << std::hex << PixelAt(jpeg->image(), 10, 10);
   }
 
   testsupport::WriteFileBytes(file, "\xFF\xD8\xFF\xC0 not really");
-  EXPECT_FALSE(DecodeJpeg(file, 8));
-  EXPECT_FALSE(DecodeJpeg(dir.path() / "fehlt.jpg", 8));
+  EXPECT_FALSE(Decoded(file, 8));
+  EXPECT_FALSE(Decoded(dir.path() / "fehlt.jpg", 8));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace pendrel::backends {
 // clang-format off
 #define PENDREL_XLIB_FUNCTIONS(F) \
   F(XOpenDisplay) F(XCloseDisplay) F(XSetErrorHandler) F(XSetIOErrorHandler) F(XSync) \
-  F(XCreateImage) F(XCreatePixmap) F(XCreateGC) F(XPutImage) F(XFreeGC) \
+  F(XCreateImage) F(XCreatePixmap) F(XFreePixmap) F(XCreateGC) F(XPutImage) F(XFreeGC) \
   F(XGetWindowProperty) F(XFree) F(XKillClient) F(XInternAtom) F(XChangeProperty) \
   F(XSetWindowBackgroundPixmap) F(XClearWindow) F(XSetCloseDownMode) F(XGrabServer)
 #define PENDREL_PIXBUF_FUNCTIONS(F) \

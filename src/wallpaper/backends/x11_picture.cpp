@@ -1,6 +1,7 @@
 #include "wallpaper/backends/x11_picture.h"
 
 #include <bit>
+#include <memory>
 #include <optional>
 
 #include "runtime/number.h"
@@ -80,11 +81,15 @@ ScreenPicture DecodeForScreen(const std::filesystem::path& file, int width, int 
   Covering covering = CoverScreen(plan.width, plan.height, width, height);
   if (!facts->scalable) {
     const PixbufApi& x = *LoadPixbufApi();
-    return {WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr)), covering};
+    return {WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr)), covering,
+            [](int) { return true; }};
   }
   const RowSpan rows = RowsShown(covering, plan.height, height);
   covering.top -= rows.first;
-  return {DecodeJpeg(file, plan.eighths, rows), covering};
+  auto jpeg = std::make_shared<JpegRows>(file, plan.eighths, rows);
+  if (jpeg->image() == nullptr) return {};
+  return {PixmanImage(pixman_image_ref(jpeg->image())), covering,
+          [jpeg](int end) { return jpeg->DecodeTo(end); }};
 }
 
 }  // namespace pendrel::backends

@@ -2,16 +2,20 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include "wallpaper/backends/x11_decode_plan.h"
 #include "wallpaper/backends/x11_pixman.h"
 
 namespace pendrel::backends {
 
-// The decoded picture and where a screen falls on it.
+// The decoded picture, where a screen falls on it, and the way to have its rows ready.
 struct ScreenPicture {
   PixmanImage image;  // nullptr when the picture was not decoded
   Covering covering;
+  // Makes the first `end` rows of the image ready; false when decoding failed. A JPEG is
+  // decoded as its rows are asked for, other pictures are ready at once.
+  std::function<bool(int end)> decodeTo;
 };
 
 // The picture in `file` decoded for a screen of width x height: a JPEG at the smallest size

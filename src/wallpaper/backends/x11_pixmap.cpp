@@ -54,7 +54,9 @@ void SetCovering(pixman_image_t* picture, const Covering& covering) {
 
 Pixmap MakePixmap(const X11Api& x, Display* display, int screen,
                   const std::filesystem::path& file) {
-  constexpr int kStripRows = 64;
+  // Small enough for the socket to take a strip at once, so that the X server copies one
+  // while the next is decoded.
+  constexpr int kStripRows = 16;
   Visual* visual = DefaultVisual(display, screen);
   if (visual->c_class != TrueColor && visual->c_class != DirectColor) return None;
   const int width = DisplayWidth(display, screen);
@@ -77,10 +79,16 @@ Pixmap MakePixmap(const X11Api& x, Display* display, int screen,
   Pixmap pixmap = None;
   if (picture.image) {
     SetCovering(picture.image.get(), picture.covering);
+    const int pictureHeight = pixman_image_get_height(picture.image.get());
     pixmap = x.XCreatePixmap(display, RootWindow(display, screen), width, height, depth);
     GC gc = x.XCreateGC(display, pixmap, 0, nullptr);
     for (int first = 0; first < height; first += kStripRows) {
       const int rows = std::min(kStripRows, height - first);
+      if (!picture.decodeTo(RowsShown(picture.covering, pictureHeight, first + rows).end)) {
+        x.XFreePixmap(display, pixmap);
+        pixmap = None;
+        break;
+      }
       pixman_image_composite32(PIXMAN_OP_SRC, picture.image.get(), nullptr, target.get(), 0, first,
                                0, 0, 0, 0, width, rows);
       x.XPutImage(display, pixmap, gc, strip, 0, 0, 0, first, width, rows);
