@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace rt::platform {
@@ -11,6 +12,15 @@ namespace rt::platform {
 // The separator this system writes between directory names (slash or backslash); routines that
 // append one to a directory use it, routines that look for one accept both.
 extern const char16_t kPathSeparator;
+
+// The environment variables this system keeps its standard directories and the user's name
+// in, each list tried in order.
+extern const std::span<const char16_t* const> kTempDirectoryVariables;
+extern const std::span<const char16_t* const> kUserNameVariables;
+// The application-data directory's variable; where it is empty, the home directory joined
+// with kAppDataBelowHome stands in, on systems that have one (nullptr elsewhere).
+extern const char16_t* const kAppDataVariable;
+extern const char16_t* const kAppDataBelowHome;
 
 uint32_t ThreadId();
 // Milliseconds of a monotonic clock, wrapping at 2^32.

@@ -1,44 +1,54 @@
 #include "stdproc/env/env.h"
 
+#include <span>
+
+#include "runtime/platform/system.h"
 #include "runtime/runtime.h"
 
 namespace stdproc {
 
 namespace {
 
+using rt::platform::kPathSeparator;
+
 rt::Text WithSeparator(const rt::Text& directory) {
-  return !directory.empty() && directory.back() == u'/' ? directory : directory + u"/";
+  return !directory.empty() && directory.back() == kPathSeparator ? directory
+                                                                  : directory + kPathSeparator;
+}
+
+// The first of the variables that holds a value; "" when none does.
+rt::Text FirstSet(std::span<const char16_t* const> names) {
+  for (const char16_t* name : names) {
+    rt::Text value = yGetEnv(name);
+    if (!value.empty()) return value;
+  }
+  return u"";
 }
 
 }  // namespace
 
 rt::Text yGetExeDatei() { return rt::ExecutablePath(); }
 
-// A separator is appended unconditionally, so the root gives "//" as a drive root
+// A separator is appended unconditionally, so a root gives two of them, as a drive root
 // gives two backslashes.
-rt::Text yGetAktVerz() { return rt::CurrentDirectory() + u"/"; }
+rt::Text yGetAktVerz() { return rt::CurrentDirectory() + kPathSeparator; }
 
 rt::Text yGetEnv(rt::TextView name) { return rt::EnvironmentValue(name).value_or(u""); }
 
 rt::Text yGetTempVerz() {
-  rt::Text dir = yGetEnv(u"TEMP");
-  if (dir.empty()) dir = yGetEnv(u"TMP");
-  if (dir.empty()) dir = yGetEnv(u"TMPDIR");
-  dir = rt::TextTrim(dir);
+  const rt::Text dir = rt::TextTrim(FirstSet(rt::platform::kTempDirectoryVariables));
   return dir.empty() ? dir : WithSeparator(dir);
 }
 
 rt::Text yGetAnwVerzBase() {
-  rt::Text config = yGetEnv(u"XDG_CONFIG_HOME");
-  return !config.empty() ? config : yGetEnv(u"HOME") + u"/.config";
+  const rt::Text appData = yGetEnv(rt::platform::kAppDataVariable);
+  if (!appData.empty() || !rt::platform::kAppDataBelowHome) return appData;
+  return yGetEnv(u"HOME") + kPathSeparator + rt::platform::kAppDataBelowHome;
 }
 
 rt::Text yGetUserId() {
-  for (rt::TextView name : {u"USER", u"LOGNAME"}) {
-    rt::Text value = yGetEnv(name);
-    if (!value.empty()) return value;
-  }
-  return rt::PasswdLoginName();
+  const rt::Text name = FirstSet(rt::platform::kUserNameVariables);
+  return !name.empty() ? name : rt::PasswdLoginName();
 }
 
 }  // namespace stdproc

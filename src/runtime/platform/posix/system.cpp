@@ -14,6 +14,16 @@ namespace rt::platform {
 
 const char16_t kPathSeparator = u'/';
 
+namespace {
+constexpr const char16_t* kTempVariables[] = {u"TEMP", u"TMP", u"TMPDIR"};
+constexpr const char16_t* kLoginVariables[] = {u"USER", u"LOGNAME"};
+}  // namespace
+
+const std::span<const char16_t* const> kTempDirectoryVariables = kTempVariables;
+const std::span<const char16_t* const> kUserNameVariables = kLoginVariables;
+const char16_t* const kAppDataVariable = u"XDG_CONFIG_HOME";
+const char16_t* const kAppDataBelowHome = u".config";
+
 uint32_t ThreadId() { return static_cast<uint32_t>(syscall(SYS_gettid)); }
 
 uint32_t TickCountMs() {

@@ -11,6 +11,16 @@ namespace rt::platform {
 const char16_t kPathSeparator = u'\\';
 
 namespace {
+constexpr const char16_t* kTempVariables[] = {u"TEMP", u"TMP"};
+constexpr const char16_t* kLoginVariables[] = {u"USERNAME"};
+}  // namespace
+
+const std::span<const char16_t* const> kTempDirectoryVariables = kTempVariables;
+const std::span<const char16_t* const> kUserNameVariables = kLoginVariables;
+const char16_t* const kAppDataVariable = u"APPDATA";
+const char16_t* const kAppDataBelowHome = nullptr;
+
+namespace {
 
 // The buffer sizes the Windows family has always used, terminator included.
 constexpr DWORD kPathBuffer = 255;
