@@ -39,7 +39,7 @@ HttpServer::HttpServer(const std::filesystem::path& root) {
   options.captureStdout = true;
   const std::string script = std::string(PENDREL_TEST_SOURCE_DIR) + "/tests/support/http_server.py";
   server_ = std::make_unique<Process>(
-      std::vector<std::string>{SystemPython(), script, root.string()}, options);
+      std::vector<std::string>{SystemPython(), script, PeerPath(root)}, options);
   auto line = server_->ReadStdoutLine(std::chrono::seconds(30));
   if (!line || line->rfind("PORT ", 0) != 0) {
     throw std::runtime_error("the loopback HTTP server did not start");

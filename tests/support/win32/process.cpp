@@ -5,8 +5,9 @@
 // loopback sockets, the one kind of handle that Wine can give a Linux program.
 #include "support/process.h"
 
-#include <windows.h>
 #include <winsock2.h>
+// windows.h after winsock2.h, which it would otherwise shadow with the old winsock.h.
+#include <windows.h>
 
 #include <algorithm>
 #include <cctype>

@@ -48,7 +48,13 @@ uint32_t TickCountMs() { return GetTickCount(); }
 void SleepMs(int32_t milliseconds) {
   if (milliseconds <= 0) return;
   UseFineTimer();
-  Sleep(static_cast<DWORD>(milliseconds));
+  // The tick count moves in steps of the system timer, so a sleep can end before the
+  // clock shows its whole length: the rest is slept again.
+  const DWORD start = GetTickCount();
+  const DWORD length = static_cast<DWORD>(milliseconds);
+  for (DWORD passed = 0; passed < length; passed = GetTickCount() - start) {
+    Sleep(length - passed);
+  }
 }
 
 LocalTime LocalNow() {
