@@ -1,5 +1,5 @@
 // ySplit and yMidFromTo on any text, separator, set and positions: token numbers past the
-// last boundary give the last token, and a mid is the stretch between its positions.
+// last boundary give the last token, and a mid is as long as its positions ask.
 #include <algorithm>
 
 #include "fuzz_input.h"
@@ -28,8 +28,11 @@ void Mid(fuzz::FuzzInput& input) {
   const rt::Text text = input.Text(256);
   const rt::Text mid = stdproc::yMidFromTo(text, from, to);
   const auto length = static_cast<int64_t>(rt::Visible(text).size());
-  const int64_t first = std::max<int64_t>(from, 1), end = std::min<int64_t>(to, length);
-  const int64_t want = to < 1 || from > to || first > end ? 0 : end - first + 1;
+  // to - from + 1 characters from `from`, where a `from` below 1 counts as 1: a mid that
+  // starts before the text is as long as asked, not cut at position 1.
+  const int64_t first = std::max<int64_t>(from, 1);
+  const int64_t asked = static_cast<int64_t>(to) - from + 1;
+  const int64_t want = to < 1 || from > to ? 0 : std::clamp<int64_t>(length - first + 1, 0, asked);
   fuzz::Require(static_cast<int64_t>(mid.size()) == want, "a mid spans its positions");
   fuzz::Require(mid.empty() || rt::Visible(text).substr(first - 1, mid.size()) == mid,
                 "a mid is the text between its positions");

@@ -30,7 +30,8 @@ int32_t yTokenArray(rt::TextView mode, rt::TextView text, std::vector<rt::Text>&
 rt::Text ySplit(rt::TextView mode, rt::TextView text, int32_t n, rt::TextView separator,
                 rt::TextView separatorSet);
 
-// The characters at positions from to to, both included; "" when to < 1 or to < from.
+// The to - from + 1 characters from position from (a from below 1 counts as 1, so such a
+// mid is longer than the positions from 1 to to); "" when to < 1 or to < from.
 rt::Text yMidFromTo(rt::TextView text, int32_t from, int32_t to);
 
 }  // namespace stdproc
