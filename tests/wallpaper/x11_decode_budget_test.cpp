@@ -25,10 +25,11 @@ TEST(X11DecodeBudget, JpegsAreDecodedAtTheSmallestSizeThatCoversTheScreen) {
     bool fits;
   };
   for (const Case& c : std::initializer_list<Case>{
-           // 1920 x 1200 covers 1920 x 1080; five eighths (1600 x 1000) would not.
-           {{2560, 1600, true}, 1920, 1080, 6, true},
-           // 2250 x 1500, cut and scaled a little further.
-           {{6000, 4000, true}, 1920, 1080, 3, true},
+           // Half size (1280 x 800) would not cover 1920 x 1080, and six eighths decode slower
+           // than the whole picture: decoded whole, then scaled.
+           {{2560, 1600, true}, 1920, 1080, 8, true},
+           // 3000 x 2000, cut and scaled further.
+           {{6000, 4000, true}, 1920, 1080, 4, true},
            {{16000, 16000, true}, 1920, 1080, 1, true},
            // An eighth is as small as a JPEG decoder goes.
            {{40000, 40000, true}, 1920, 1080, 1, false},
@@ -59,14 +60,17 @@ TEST(X11DecodeBudget, OnlyTheRowsTheScreenShowsAreNeeded) {
   EXPECT_EQ(cut.step, 1);
   EXPECT_EQ(cut.left, 0);
   EXPECT_EQ(cut.top, 60);
-  EXPECT_EQ(RowsShown(cut, 1200, 1080).first, 59);
-  EXPECT_EQ(RowsShown(cut, 1200, 1080).end, 1142);
+  EXPECT_EQ(RowsShown(cut, 1200, {0, 1080}).first, 59);
+  EXPECT_EQ(RowsShown(cut, 1200, {0, 1080}).end, 1142);
+  // A strip of the screen needs its own rows only.
+  EXPECT_EQ(RowsShown(cut, 1200, {16, 32}).first, 75);
+  EXPECT_EQ(RowsShown(cut, 1200, {16, 32}).end, 94);
   // Enlarged three times across and cut at the sides: every row is shown.
   const Covering wide = CoverScreen(400, 100, 320, 300);
   EXPECT_EQ(wide.step, 1.0 / 3);
   EXPECT_DOUBLE_EQ(wide.left, (400 - 320.0 / 3) / 2);
-  EXPECT_EQ(RowsShown(wide, 100, 300).first, 0);
-  EXPECT_EQ(RowsShown(wide, 100, 300).end, 100);
+  EXPECT_EQ(RowsShown(wide, 100, {0, 300}).first, 0);
+  EXPECT_EQ(RowsShown(wide, 100, {0, 300}).end, 100);
 }
 
 // A frame header of `marker` for a width x height picture of three components, the first

@@ -14,7 +14,7 @@
 namespace {
 
 using pendrel::backends::JpegRows;
-using pendrel::backends::RowSpan;
+using pendrel::backends::PixmanImage;
 
 uint32_t PixelAt(pixman_image_t* image, int x, int y) {
   const auto* row = reinterpret_cast<const uint8_t*>(pixman_image_get_data(image)) +
@@ -53,14 +53,14 @@ void WriteJpegIn(const std::filesystem::path& file, J_COLOR_SPACE space,
   std::fclose(out);
 }
 
-// The whole of the JPEG in `file` at eighths / 8, or the rows asked for; nullptr when it
-// cannot be decoded.
-std::unique_ptr<JpegRows> Decoded(const std::filesystem::path& file, int eighths,
-                                  RowSpan rows = {0, 1 << 20}) {
-  auto jpeg = std::make_unique<JpegRows>(file, eighths, rows);
-  if (jpeg->image() == nullptr || !jpeg->DecodeTo(rows.end)) return nullptr;
-  return jpeg;
-}
+// The whole of the JPEG in `file` at eighths / 8; its image is nullptr when it cannot be
+// decoded.
+struct WholePicture {
+  WholePicture(const std::filesystem::path& file, int eighths)
+      : jpeg(file, eighths), image(jpeg.Rows({0, jpeg.height()})) {}
+  JpegRows jpeg;
+  PixmanImage image;
+};
 
 TEST(X11JpegDecode, DecodesAtAnyEighthOfTheSizeRoundingUp) {
   testsupport::TempDir dir;
@@ -69,9 +69,9 @@ TEST(X11JpegDecode, DecodesAtAnyEighthOfTheSizeRoundingUp) {
   wallpapertest::WriteBands(file, "jpeg", 300, 90, true, kRed, kGreen, kBlue);
   for (auto [eighths, width, height] :
        {std::tuple{1, 38, 12}, {3, 113, 34}, {8, 300, 90}, {13, 488, 147}, {16, 600, 180}}) {
-    const auto jpeg = Decoded(file, eighths);
-    ASSERT_TRUE(jpeg) << eighths;
-    pixman_image_t* image = jpeg->image();
+    const WholePicture picture(file, eighths);
+    pixman_image_t* image = picture.image.get();
+    ASSERT_NE(image, nullptr) << eighths;
     EXPECT_EQ(pixman_image_get_width(image), width) << eighths;
     EXPECT_EQ(pixman_image_get_height(image), height) << eighths;
     const int middle = height / 2;
@@ -81,44 +81,54 @@ TEST(X11JpegDecode, DecodesAtAnyEighthOfTheSizeRoundingUp) {
   }
 }
 
-TEST(X11JpegDecode, OnlyTheRowsAskedForAreKeptAndMadeWhenAskedFor) {
+TEST(X11JpegDecode, RowsComeThroughAWindowThatOnlySlidesDown) {
   testsupport::TempDir dir;
   const auto file = dir.path() / "bild.jpg";
-  wallpapertest::WriteBands(file, "jpeg", 64, 96, false, 0xE01010, 0x10C020, 0x1020D0);
-  // Half size: 48 rows, the middle band in rows 16..31.
-  JpegRows middle(file, 4, {18, 30});
-  ASSERT_NE(middle.image(), nullptr);
-  EXPECT_EQ(pixman_image_get_height(middle.image()), 12);
-  ASSERT_TRUE(middle.DecodeTo(1));
-  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(middle.image(), 16, 0), 0x10C020));
-  ASSERT_TRUE(middle.DecodeTo(12));
-  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(middle.image(), 16, 11), 0x10C020));
-  // Rows past the end are not there to keep.
-  EXPECT_EQ(pixman_image_get_height(Decoded(file, 4, {40, 99})->image()), 8);
-  EXPECT_EQ(JpegRows(file, 4, {48, 99}).image(), nullptr);
+  constexpr uint32_t kGreen = 0x10C020, kBlue = 0x1020D0;
+  wallpapertest::WriteBands(file, "jpeg", 64, 96, false, 0xE01010, kGreen, kBlue);
+  // Half size: 48 rows, green in rows 16..31, blue below.
+  JpegRows jpeg(file, 4);
+  ASSERT_EQ(jpeg.height(), 48);
+  PixmanImage rows = jpeg.Rows({18, 30});
+  ASSERT_NE(rows, nullptr);
+  EXPECT_EQ(pixman_image_get_height(rows.get()), 12);
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(rows.get(), 16, 0), kGreen));
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(rows.get(), 16, 11), kGreen));
+  // Overlapping the last span: its rows stay, moved up.
+  rows = jpeg.Rows({20, 40});
+  ASSERT_NE(rows, nullptr);
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(rows.get(), 16, 0), kGreen));
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(rows.get(), 16, 19), kBlue));
+  EXPECT_EQ(jpeg.Rows({10, 20}), nullptr);
+  // Past the window, clipped to the picture.
+  rows = jpeg.Rows({44, 99});
+  ASSERT_NE(rows, nullptr);
+  EXPECT_EQ(pixman_image_get_height(rows.get()), 4);
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(rows.get(), 16, 3), kBlue));
+  EXPECT_EQ(jpeg.Rows({48, 99}), nullptr);
 }
 
 TEST(X11JpegDecode, GreyAndCmykPicturesComeOutInColourAndOthersNotAtAll) {
   testsupport::TempDir dir;
   const auto file = dir.path() / "bild.jpg";
   WriteJpegIn(file, JCS_GRAYSCALE, {0x80});
-  auto jpeg = Decoded(file, 4);
-  ASSERT_TRUE(jpeg);
-  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(jpeg->image(), 5, 5), 0x808080));
+  const WholePicture grey(file, 4);
+  ASSERT_NE(grey.image, nullptr);
+  EXPECT_TRUE(wallpapertest::NearColour(PixelAt(grey.image.get(), 5, 5), 0x808080));
 
   // Cyan and a little black, in plain inks and in Adobe's inverted ones.
   for (auto [sample, adobe] : {std::pair{std::vector<JSAMPLE>{0xFF, 0, 0, 0x20}, false},
                                {std::vector<JSAMPLE>{0, 0xFF, 0xFF, 0xDF}, true}}) {
     WriteJpegIn(file, JCS_CMYK, sample, adobe);
-    jpeg = Decoded(file, 8);
-    ASSERT_TRUE(jpeg) << adobe;
-    EXPECT_TRUE(wallpapertest::NearColour(PixelAt(jpeg->image(), 10, 10), 0x00DFDF))
-        << adobe << " " << std::hex << PixelAt(jpeg->image(), 10, 10);
+    const WholePicture cmyk(file, 8);
+    ASSERT_NE(cmyk.image, nullptr) << adobe;
+    EXPECT_TRUE(wallpapertest::NearColour(PixelAt(cmyk.image.get(), 10, 10), 0x00DFDF))
+        << adobe << " " << std::hex << PixelAt(cmyk.image.get(), 10, 10);
   }
 
   testsupport::WriteFileBytes(file, "\xFF\xD8\xFF\xC0 not really");
-  EXPECT_FALSE(Decoded(file, 8));
-  EXPECT_FALSE(Decoded(dir.path() / "fehlt.jpg", 8));
+  EXPECT_EQ(WholePicture(file, 8).image, nullptr);
+  EXPECT_EQ(WholePicture(dir.path() / "fehlt.jpg", 8).image, nullptr);
 }
 
 }  // namespace

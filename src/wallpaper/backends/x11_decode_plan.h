@@ -24,7 +24,9 @@ struct DecodePlan {
   int eighths = 8;  // the decoded size over the picture's, in eighths: 1..16
   int width = 0;    // the picture's size times eighths / 8, rounded up
   int height = 0;
-  int64_t bytes = 0;  // what the decoder holds for it
+  // The decoder's own memory and the decoded picture's: a bound on memory and work, kept
+  // although a JPEG's rows pass through a small window.
+  int64_t bytes = 0;
   bool Fits() const { return bytes <= kDecodeBudgetBytes; }
 };
 
@@ -42,13 +44,13 @@ struct Covering {
 };
 Covering CoverScreen(int width, int height, int screenWidth, int screenHeight);
 
-// The rows [first, end) of a picture of `height` rows that the screen is drawn from, with a
-// row to spare on each side for a filter that blends neighbours; a decoder need not make
-// the others.
+// The rows [first, end) of a picture of `height` rows that the screen's rows `screen` are
+// drawn from, with a row to spare on each side for a filter that blends neighbours; a
+// decoder need not make the others.
 struct RowSpan {
   int first = 0;
   int end = 0;
 };
-RowSpan RowsShown(const Covering& covering, int height, int screenHeight);
+RowSpan RowsShown(const Covering& covering, int height, RowSpan screen);
 
 }  // namespace pendrel::backends

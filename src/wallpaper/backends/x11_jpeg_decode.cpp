@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
@@ -45,28 +46,24 @@ void CmykRowToXrgb(uint8_t* row, int width, bool inverted) {
   }
 }
 
-void FreePixels(pixman_image_t*, void* pixels) { std::free(pixels); }
-
 }  // namespace
 
 struct JpegRows::State {
   jpeg_decompress_struct info{};
   ErrorJump error;
   std::FILE* in = nullptr;
-  pixman_image_t* image = nullptr;
-  JDIMENSION first = 0;  // the decoder's row at the image's top
-  JDIMENSION end = 0;    // and the one past its bottom
   bool cmyk = false;
+  bool started = false;
   bool failed = false;
+  size_t stride = 0;
+  std::vector<uint8_t> window;  // rows [top, top + held) of the decoded picture
+  JDIMENSION top = 0;
+  JDIMENSION held = 0;
 
-  // The functions below are the only ones a libjpeg error jumps back into, so they hold
-  // nothing with a destructor to skip.
-  void Start(int eighths, RowSpan rows) {
-    uint8_t* volatile pixels = nullptr;
-    if (setjmp(error.jump) != 0) {
-      std::free(pixels);
-      return;
-    }
+  // Start, Skip and Scan are the only functions a libjpeg error jumps back into, so they
+  // hold nothing with a destructor to skip.
+  void Start(int eighths) {
+    if (setjmp(error.jump) != 0) return;
     jpeg_create_decompress(&info);
     jpeg_stdio_src(&info, in);
     jpeg_read_header(&info, TRUE);
@@ -75,64 +72,89 @@ struct JpegRows::State {
     info.scale_num = static_cast<unsigned>(eighths);
     info.scale_denom = 8;
     jpeg_start_decompress(&info);
-    first = static_cast<JDIMENSION>(std::clamp(rows.first, 0, rows.end));
-    end = std::min(static_cast<JDIMENSION>(std::max(rows.end, 0)), info.output_height);
-    if (first >= end) return;
-    const size_t stride = size_t{info.output_width} * 4;
-    pixels = static_cast<uint8_t*>(std::malloc(stride * (end - first)));
-    if (pixels == nullptr) return;
-    // Rows skipped are still read from the file, but not transformed and coloured.
-    if (first > 0) jpeg_skip_scanlines(&info, first);
-    uint8_t* const decoded = pixels;
-    image = pixman_image_create_bits(
-        PIXMAN_x8r8g8b8, static_cast<int>(info.output_width), static_cast<int>(end - first),
-        reinterpret_cast<uint32_t*>(decoded), static_cast<int>(stride));
-    if (image == nullptr) {
-      std::free(decoded);
-      return;
-    }
-    pixman_image_set_destroy_function(image, FreePixels, decoded);
+    stride = size_t{info.output_width} * 4;
+    started = true;
   }
 
-  bool DecodeTo(JDIMENSION stop) {
-    if (setjmp(error.jump) != 0) {
-      failed = true;
-      return false;
-    }
-    auto* pixels = reinterpret_cast<uint8_t*>(pixman_image_get_data(image));
-    const int stride = pixman_image_get_stride(image);
-    while (info.output_scanline < stop) {
-      JSAMPROW row = pixels + static_cast<ptrdiff_t>(info.output_scanline - first) * stride;
-      jpeg_read_scanlines(&info, &row, 1);
-      if (cmyk) CmykRowToXrgb(row, static_cast<int>(info.output_width), info.saw_Adobe_marker);
-    }
+  // Rows skipped are still read from the file, but not transformed and coloured.
+  bool Skip(JDIMENSION rows) {
+    if (setjmp(error.jump) != 0) return false;
+    jpeg_skip_scanlines(&info, rows);
     return true;
+  }
+
+  bool Scan(uint8_t* row) {
+    JSAMPROW rows[] = {row};
+    if (setjmp(error.jump) != 0) return false;
+    jpeg_read_scanlines(&info, rows, 1);
+    return true;
+  }
+
+  bool ReadRow(uint8_t* row) {
+    if (!Scan(row)) return false;
+    if (cmyk) CmykRowToXrgb(row, static_cast<int>(info.output_width), info.saw_Adobe_marker);
+    return true;
+  }
+
+  // Moves the window down to start at `first`, dropping what lies above it.
+  bool SlideTo(JDIMENSION first) {
+    if (first >= top + held) {
+      const JDIMENSION next = info.output_scanline;
+      top = first;
+      held = 0;
+      return first == next || Skip(first - next);
+    }
+    const JDIMENSION dropped = first - top;
+    std::memmove(window.data(), window.data() + dropped * stride, (held - dropped) * stride);
+    top = first;
+    held -= dropped;
+    return true;
+  }
+
+  PixmanImage Rows(JDIMENSION first, JDIMENSION end) {
+    if (!started || failed || first >= end || first < top) return nullptr;
+    failed = !SlideTo(first);
+    if (window.size() < (end - first) * stride) window.resize((end - first) * stride);
+    while (!failed && top + held < end) {
+      failed = !ReadRow(window.data() + held * stride);
+      ++held;
+    }
+    if (failed) return nullptr;
+    return PixmanImage(pixman_image_create_bits(
+        PIXMAN_x8r8g8b8, static_cast<int>(info.output_width), static_cast<int>(end - first),
+        reinterpret_cast<uint32_t*>(window.data()), static_cast<int>(stride)));
   }
 };
 
-JpegRows::JpegRows(const std::filesystem::path& file, int eighths, RowSpan rows)
+JpegRows::JpegRows(const std::filesystem::path& file, int eighths)
     : state_(std::make_unique<State>()) {
   state_->in = std::fopen(file.c_str(), "rb");
   if (state_->in == nullptr) return;
   state_->info.err = jpeg_std_error(&state_->error.manager);
   state_->error.manager.error_exit = JumpOut;
   state_->error.manager.emit_message = IgnoreMessage;
-  state_->Start(eighths, rows);
+  state_->Start(eighths);
 }
 
 JpegRows::~JpegRows() {
   // Also ends a decoder stopped before the last row.
   jpeg_destroy_decompress(&state_->info);
   if (state_->in != nullptr) std::fclose(state_->in);
-  if (state_->image != nullptr) pixman_image_unref(state_->image);
 }
 
-pixman_image_t* JpegRows::image() const { return state_->image; }
+int JpegRows::width() const {
+  return state_->started ? static_cast<int>(state_->info.output_width) : 0;
+}
 
-bool JpegRows::DecodeTo(int end) {
-  State& s = *state_;
-  if (s.image == nullptr || s.failed) return false;
-  return s.DecodeTo(s.first + static_cast<JDIMENSION>(std::clamp<int>(end, 0, s.end - s.first)));
+int JpegRows::height() const {
+  return state_->started ? static_cast<int>(state_->info.output_height) : 0;
+}
+
+PixmanImage JpegRows::Rows(RowSpan rows) {
+  const auto clamp = [this](int row) {
+    return static_cast<JDIMENSION>(std::clamp(row, 0, height()));
+  };
+  return state_->Rows(clamp(rows.first), clamp(rows.end));
 }
 
 }  // namespace pendrel::backends

@@ -1,10 +1,10 @@
 // JPEG pictures decoded straight to the size the screen needs, in eighths of their own, and
-// row by row, so that the first rows can be on their way to the X server while the rest
-// are decoded.
+// row by row into a small window that slides down the picture, so that the first rows can
+// be on their way to the X server while the rest are decoded, and the decoded picture is
+// never held whole.
 #pragma once
 
 #include <filesystem>
-#include <limits>
 #include <memory>
 
 #include "wallpaper/backends/x11_decode_plan.h"
@@ -15,19 +15,21 @@ namespace pendrel::backends {
 class JpegRows {
  public:
   // Starts decoding the JPEG in `file` at eighths / 8 of its size (1..16, each side rounded
-  // up), to keep its rows [rows.first, rows.end) (fewer where the picture ends sooner); grey
-  // and CMYK pictures come out in colour. Nothing is decoded when the file is no JPEG.
-  JpegRows(const std::filesystem::path& file, int eighths,
-           RowSpan rows = {0, std::numeric_limits<int>::max()});
+  // up); grey and CMYK pictures come out in colour. Nothing is decoded when the file is no
+  // JPEG.
+  JpegRows(const std::filesystem::path& file, int eighths);
   ~JpegRows();
   JpegRows(const JpegRows&) = delete;
   JpegRows& operator=(const JpegRows&) = delete;
 
-  // The rows kept, in x8r8g8b8, of which DecodeTo has filled in the first ones; nullptr
-  // when the picture cannot be decoded.
-  pixman_image_t* image() const;
-  // Decodes until the first `end` rows of image() are there; false when the decoder failed.
-  bool DecodeTo(int end);
+  // The decoded size; 0 x 0 when the picture cannot be decoded.
+  int width() const;
+  int height() const;
+  // The rows [rows.first, rows.end) (fewer where the picture ends sooner) in x8r8g8b8, as an
+  // image whose top row is rows.first, valid until the next call. Spans are asked for from
+  // the top down: rows above the last span's first are gone. nullptr when the span is
+  // empty, lies above the last one, or the decoder failed.
+  PixmanImage Rows(RowSpan rows);
 
  private:
   struct State;

@@ -1,6 +1,8 @@
 #include "wallpaper/backends/x11_picture.h"
 
 #include <bit>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -60,6 +62,15 @@ PixmanImage WrapPixbuf(const PixbufApi& x, GdkPixbuf* pixbuf) {
   return PixmanImage(image);
 }
 
+// The rows `rows` of `whole`, sharing its pixels.
+PixmanImage RowsOf(pixman_image_t* whole, RowSpan rows) {
+  const int stride = pixman_image_get_stride(whole);
+  auto* pixels = reinterpret_cast<uint8_t*>(pixman_image_get_data(whole));
+  return PixmanImage(pixman_image_create_bits(
+      pixman_image_get_format(whole), pixman_image_get_width(whole), rows.end - rows.first,
+      reinterpret_cast<uint32_t*>(pixels + ptrdiff_t{rows.first} * stride), stride));
+}
+
 rt::Text Mebibytes(int64_t bytes) { return rt::IntToText((bytes + (1 << 20) - 1) >> 20); }
 
 }  // namespace
@@ -78,18 +89,19 @@ ScreenPicture DecodeForScreen(const std::filesystem::path& file, int width, int 
                  Mebibytes(kDecodeBudgetBytes) + u" MiB; nicht verwendet");
     return {};
   }
-  Covering covering = CoverScreen(plan.width, plan.height, width, height);
+  const Covering covering = CoverScreen(plan.width, plan.height, width, height);
   if (!facts->scalable) {
     const PixbufApi& x = *LoadPixbufApi();
-    return {WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr)), covering,
-            [](int) { return true; }};
+    std::shared_ptr<pixman_image_t> whole(
+        WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr)).release(),
+        PixmanImageUnref());
+    if (!whole) return {};
+    return {pixman_image_get_height(whole.get()), covering,
+            [whole](RowSpan rows) { return RowsOf(whole.get(), rows); }};
   }
-  const RowSpan rows = RowsShown(covering, plan.height, height);
-  covering.top -= rows.first;
-  auto jpeg = std::make_shared<JpegRows>(file, plan.eighths, rows);
-  if (jpeg->image() == nullptr) return {};
-  return {PixmanImage(pixman_image_ref(jpeg->image())), covering,
-          [jpeg](int end) { return jpeg->DecodeTo(end); }};
+  auto jpeg = std::make_shared<JpegRows>(file, plan.eighths);
+  if (jpeg->height() == 0) return {};
+  return {jpeg->height(), covering, [jpeg](RowSpan rows) { return jpeg->Rows(rows); }};
 }
 
 }  // namespace pendrel::backends

@@ -35,14 +35,14 @@ pixman_format_code_t ScreenFormat(const Visual& visual, int bitsPerPixel) {
   return static_cast<pixman_format_code_t>(0);
 }
 
-// Maps the screen onto the picture as `covering` says, repeating the edge pixels where a
-// filter reaches past them.
-void SetCovering(pixman_image_t* picture, const Covering& covering) {
+// Maps the screen onto the picture as `covering` says, for an image of the picture's rows
+// from `top` down, repeating the edge pixels where a filter reaches past them.
+void SetCovering(pixman_image_t* picture, const Covering& covering, int top) {
   pixman_transform_t transform;
   pixman_transform_init_scale(&transform, pixman_double_to_fixed(covering.step),
                               pixman_double_to_fixed(covering.step));
   transform.matrix[0][2] = pixman_double_to_fixed(covering.left);
-  transform.matrix[1][2] = pixman_double_to_fixed(covering.top);
+  transform.matrix[1][2] = pixman_double_to_fixed(covering.top - top);
   pixman_image_set_transform(picture, &transform);
   // A picture decoded at the screen's own scale is only cut, pixel for pixel.
   pixman_image_set_filter(
@@ -77,20 +77,21 @@ Pixmap MakePixmap(const X11Api& x, Display* display, int screen,
                          : nullptr);
   const ScreenPicture picture = target ? DecodeForScreen(file, width, height) : ScreenPicture{};
   Pixmap pixmap = None;
-  if (picture.image) {
-    SetCovering(picture.image.get(), picture.covering);
-    const int pictureHeight = pixman_image_get_height(picture.image.get());
+  if (picture.height > 0) {
     pixmap = x.XCreatePixmap(display, RootWindow(display, screen), width, height, depth);
     GC gc = x.XCreateGC(display, pixmap, 0, nullptr);
     for (int first = 0; first < height; first += kStripRows) {
       const int rows = std::min(kStripRows, height - first);
-      if (!picture.decodeTo(RowsShown(picture.covering, pictureHeight, first + rows).end)) {
+      const RowSpan shown = RowsShown(picture.covering, picture.height, {first, first + rows});
+      const PixmanImage source = picture.rows(shown);
+      if (!source) {
         x.XFreePixmap(display, pixmap);
         pixmap = None;
         break;
       }
-      pixman_image_composite32(PIXMAN_OP_SRC, picture.image.get(), nullptr, target.get(), 0, first,
-                               0, 0, 0, 0, width, rows);
+      SetCovering(source.get(), picture.covering, shown.first);
+      pixman_image_composite32(PIXMAN_OP_SRC, source.get(), nullptr, target.get(), 0, first, 0, 0,
+                               0, 0, width, rows);
       x.XPutImage(display, pixmap, gc, strip, 0, 0, 0, first, width, rows);
     }
     x.XFreeGC(display, gc);
