@@ -3,6 +3,7 @@
 #include "runtime/number.h"
 #include "runtime/window.h"
 #include "wallpaper/job_trace.h"
+#include "wallpaper/platform/desktop_wallpaper.h"
 #include "wallpaper/server_base.h"
 #include "wallpaper/set_wallpaper_from_page.h"
 #include "wallpaper/transfer_limits.h"
@@ -35,6 +36,8 @@ int32_t RunContentWindow() {
   }
   const rt::Text address = ServerBase() + u"inhalt.php";
   TraceJob(u"RunContentWindow", u"Lade Inhaltsseite " + address);
+  // The page takes at least the loop's pauses; meanwhile another core loads the backend.
+  const std::future<void> prepared = backends::PrepareWallpaper();
   rt::platform::SetHttpLimits(PageLimits());
   rt::GadgetSetText(ContentWebView, address);
   bool loaded = false;

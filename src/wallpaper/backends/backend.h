@@ -37,6 +37,9 @@ struct WallpaperBackend {
   // the desktop show the file's current content even when the setting already held that
   // path; false on failure.
   bool (*apply)(const std::filesystem::path& picture);
+  // Loads ahead what apply will need, on a helper thread, or nullptr; it must not touch
+  // anything the main thread uses meanwhile.
+  void (*prepare)() = nullptr;
 };
 
 // Every backend, in the order they are tried.

@@ -1,4 +1,6 @@
 #include <array>
+#include <future>
+#include <system_error>
 
 #include "runtime/text.h"
 #include "wallpaper/backends/backend.h"
@@ -35,6 +37,18 @@ std::string_view ApplyWallpaper(const std::filesystem::path& picture) {
              u"Verfahren " + rt::FromUtf8(backend->name) + u" fehlgeschlagen");
   }
   return {};
+}
+
+std::future<void> PrepareWallpaper() {
+  try {
+    return std::async(std::launch::async, [candidates = BackendsFor(CurrentSession())] {
+      for (const WallpaperBackend* backend : candidates) {
+        if (backend->prepare != nullptr) backend->prepare();
+      }
+    });
+  } catch (const std::system_error&) {
+    return {};  // no thread to spare: apply loads what it needs itself
+  }
 }
 
 }  // namespace pendrel::backends

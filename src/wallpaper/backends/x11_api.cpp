@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "runtime/library.h"
+#include "runtime/platform/dynamic_library.h"
 
 namespace pendrel::backends {
 
@@ -26,15 +27,20 @@ const Api* Load(const char16_t* library, ResolveAll resolveAll) {
 
 }  // namespace
 
+constexpr char16_t kXlib[] = u"libX11.so.6";
+
 const X11Api* LoadX11Api() {
-  static const X11Api* const loaded =
-      Load<X11Api>(u"libX11.so.6", [](int32_t library, X11Api& api) {
-        bool ok = true;
-        PENDREL_XLIB_FUNCTIONS(PENDREL_RESOLVE)
-        return ok;
-      });
+  static const X11Api* const loaded = Load<X11Api>(kXlib, [](int32_t library, X11Api& api) {
+    bool ok = true;
+    PENDREL_XLIB_FUNCTIONS(PENDREL_RESOLVE)
+    return ok;
+  });
   return loaded;
 }
+
+// Past the runtime's table of libraries, which belongs to the main thread. The handle stays
+// open for the process's life: closing it could unload Xlib before LoadX11Api finds it.
+void PreloadX11() { rt::platform::OpenLibrary(rt::ToUtf8(kXlib)); }
 
 const PixbufApi* LoadPixbufApi() {
   static const PixbufApi* const loaded =

@@ -31,6 +31,9 @@ struct PixbufApi {
 
 // Each library with every function above, loaded on the first call; nullptr when missing.
 const X11Api* LoadX11Api();
+// Maps Xlib into the process ahead of LoadX11Api, which then finds it loaded; safe on any
+// thread.
+void PreloadX11();
 const PixbufApi* LoadPixbufApi();
 
 }  // namespace pendrel::backends

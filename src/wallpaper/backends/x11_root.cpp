@@ -101,6 +101,6 @@ bool Apply(const std::filesystem::path& picture) {
 
 }  // namespace
 
-const WallpaperBackend kX11Root{"x11", Matches, Apply};
+const WallpaperBackend kX11Root{"x11", Matches, Apply, PreloadX11};
 
 }  // namespace pendrel::backends

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <future>
 #include <string_view>
 
 namespace pendrel::backends {
@@ -10,5 +11,9 @@ namespace pendrel::backends {
 // Sets the picture at its absolute path as the background, keeps it for later logons and
 // lets the desktop show it; the name of the way that succeeded, or "" when none did.
 std::string_view ApplyWallpaper(const std::filesystem::path& picture);
+
+// Loads what ApplyWallpaper will need on a helper thread, so that this happens while the
+// page loads; the result's destructor waits for it.
+[[nodiscard]] std::future<void> PrepareWallpaper();
 
 }  // namespace pendrel::backends

@@ -16,4 +16,7 @@ std::string_view ApplyWallpaper(const std::filesystem::path& picture) {
   return set ? "SystemParametersInfoW" : "";
 }
 
+// The setting is part of user32, which every Windows program has loaded.
+std::future<void> PrepareWallpaper() { return {}; }
+
 }  // namespace pendrel::backends
