@@ -1,4 +1,5 @@
 #include "wallpaper/backends/backend.h"
+#include "wallpaper/backends/gio_api.h"
 #include "wallpaper/backends/gsettings_text.h"
 
 namespace pendrel::backends {
@@ -13,6 +14,6 @@ bool Apply(const std::filesystem::path& picture) {
 
 }  // namespace
 
-const WallpaperBackend kCinnamon{"cinnamon", Matches, Apply};
+const WallpaperBackend kCinnamon{"cinnamon", Matches, Apply, PreloadGio};
 
 }  // namespace pendrel::backends

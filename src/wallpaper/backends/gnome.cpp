@@ -1,4 +1,5 @@
 #include "wallpaper/backends/backend.h"
+#include "wallpaper/backends/gio_api.h"
 #include "wallpaper/backends/gsettings_text.h"
 
 namespace pendrel::backends {
@@ -17,6 +18,6 @@ bool Apply(const std::filesystem::path& picture) {
 
 }  // namespace
 
-const WallpaperBackend kGnome{"gnome", Matches, Apply};
+const WallpaperBackend kGnome{"gnome", Matches, Apply, PreloadGio};
 
 }  // namespace pendrel::backends

@@ -1,12 +1,9 @@
-#define G_SETTINGS_ENABLE_BACKEND
 #include "wallpaper/backends/gsettings_text.h"
-
-#include <gio/gio.h>
-#include <gio/gsettingsbackend.h>
 
 #include <cstring>
 #include <vector>
 
+#include "wallpaper/backends/gio_api.h"
 #include "wallpaper/backends/session_bus.h"
 
 namespace pendrel::backends {
@@ -16,18 +13,19 @@ namespace {
 // The desktops watch their settings in dconf, whose service sits on the session bus. Any
 // other store (the memory one GSettings falls back to, a key file) is not what the
 // desktop reads, and without an announced bus dconf would have GDBus launch one.
-bool DesktopSettingsStore() {
+bool DesktopSettingsStore(const GioApi& gio) {
   if (!SessionBusAnnounced()) return false;
-  GSettingsBackend* backend = g_settings_backend_get_default();
-  const bool dconf = std::strcmp(G_OBJECT_TYPE_NAME(backend), "DConfSettingsBackend") == 0;
-  g_object_unref(backend);
+  GSettingsBackend* backend = gio.g_settings_backend_get_default();
+  const bool dconf =
+      std::strcmp(gio.g_type_name(G_OBJECT_TYPE(backend)), "DConfSettingsBackend") == 0;
+  gio.g_object_unref(backend);
   return dconf;
 }
 
-bool Holds(GSettings* settings, const char* key, const char* value) {
-  gchar* current = g_settings_get_string(settings, key);
+bool Holds(const GioApi& gio, GSettings* settings, const char* key, const char* value) {
+  gchar* current = gio.g_settings_get_string(settings, key);
   const bool same = std::strcmp(current, value) == 0;
-  g_free(current);
+  gio.g_free(current);
   return same;
 }
 
@@ -35,13 +33,14 @@ bool Holds(GSettings* settings, const char* key, const char* value) {
 // that have not gone out yet, so without the wait a key cleared and set again would
 // reach the service unchanged and the desktop would hear of no change. A write the
 // service refused shows only in what is read afterwards.
-bool StoreAndConfirm(GSettings* settings, const std::vector<const char*>& keys, const char* value) {
+bool StoreAndConfirm(const GioApi& gio, GSettings* settings, const std::vector<const char*>& keys,
+                     const char* value) {
   for (const char* key : keys) {
-    if (!g_settings_set_string(settings, key, value)) return false;
+    if (!gio.g_settings_set_string(settings, key, value)) return false;
   }
-  g_settings_sync();
+  gio.g_settings_sync();
   for (const char* key : keys) {
-    if (!Holds(settings, key, value)) return false;
+    if (!Holds(gio, settings, key, value)) return false;
   }
   return true;
 }
@@ -50,29 +49,31 @@ bool StoreAndConfirm(GSettings* settings, const std::vector<const char*>& keys, 
 
 bool SetGSettingsText(const char* schemaId, std::initializer_list<const char*> keys,
                       const std::string& value) {
-  GSettingsSchemaSource* source = g_settings_schema_source_get_default();
-  if (source == nullptr || !g_utf8_validate(value.c_str(), -1, nullptr)) return false;
+  const GioApi* gio = LoadGioApi();
+  if (gio == nullptr || value.empty()) return false;
+  GSettingsSchemaSource* source = gio->g_settings_schema_source_get_default();
+  if (source == nullptr || !gio->g_utf8_validate(value.c_str(), -1, nullptr)) return false;
   // g_settings_new aborts the process for a schema that is not installed.
-  GSettingsSchema* schema = g_settings_schema_source_lookup(source, schemaId, TRUE);
+  GSettingsSchema* schema = gio->g_settings_schema_source_lookup(source, schemaId, TRUE);
   if (schema == nullptr) return false;
   std::vector<const char*> present;
   for (const char* key : keys) {
-    if (g_settings_schema_has_key(schema, key)) present.push_back(key);
+    if (gio->g_settings_schema_has_key(schema, key)) present.push_back(key);
   }
-  bool ok = !present.empty() && DesktopSettingsStore();
+  bool ok = !present.empty() && DesktopSettingsStore(*gio);
   if (ok) {
-    GSettings* settings = g_settings_new_full(schema, nullptr, nullptr);
+    GSettings* settings = gio->g_settings_new_full(schema, nullptr, nullptr);
     // A key that already holds the value is emptied first, so that the desktop sees a
     // change and reads the file again.
     std::vector<const char*> unchanged;
     for (const char* key : present) {
-      if (Holds(settings, key, value.c_str())) unchanged.push_back(key);
+      if (Holds(*gio, settings, key, value.c_str())) unchanged.push_back(key);
     }
-    ok = StoreAndConfirm(settings, unchanged, "") &&
-         StoreAndConfirm(settings, present, value.c_str());
-    g_object_unref(settings);
+    ok = StoreAndConfirm(*gio, settings, unchanged, "") &&
+         StoreAndConfirm(*gio, settings, present, value.c_str());
+    gio->g_object_unref(settings);
   }
-  g_settings_schema_unref(schema);
+  gio->g_settings_schema_unref(schema);
   return ok;
 }
 

@@ -46,17 +46,19 @@ std::string Script(const std::string& uri) {
 }
 
 bool Apply(const std::filesystem::path& picture) {
+  const GioApi* gio = LoadGioApi();
   const std::string uri = FileUri(picture);
-  if (uri.empty()) return false;
-  GVariant* reply = CallSessionBus("org.kde.plasmashell", "/PlasmaShell", "org.kde.PlasmaShell",
-                                   "evaluateScript", g_variant_new("(s)", Script(uri).c_str()));
+  if (gio == nullptr || uri.empty()) return false;
+  GVariant* reply =
+      CallSessionBus(*gio, "org.kde.plasmashell", "/PlasmaShell", "org.kde.PlasmaShell",
+                     "evaluateScript", gio->g_variant_new("(s)", Script(uri).c_str()));
   if (reply == nullptr) return false;
-  g_variant_unref(reply);
+  gio->g_variant_unref(reply);
   return true;
 }
 
 }  // namespace
 
-const WallpaperBackend kKde{"kde", Matches, Apply};
+const WallpaperBackend kKde{"kde", Matches, Apply, PreloadGio};
 
 }  // namespace pendrel::backends

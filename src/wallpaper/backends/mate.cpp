@@ -1,4 +1,5 @@
 #include "wallpaper/backends/backend.h"
+#include "wallpaper/backends/gio_api.h"
 #include "wallpaper/backends/gsettings_text.h"
 
 namespace pendrel::backends {
@@ -14,6 +15,6 @@ bool Apply(const std::filesystem::path& picture) {
 
 }  // namespace
 
-const WallpaperBackend kMate{"mate", Matches, Apply};
+const WallpaperBackend kMate{"mate", Matches, Apply, PreloadGio};
 
 }  // namespace pendrel::backends

@@ -2,7 +2,7 @@
 // services on it (KDE Plasma, XFCE).
 #pragma once
 
-#include <gio/gio.h>
+#include "wallpaper/backends/gio_api.h"
 
 namespace pendrel::backends {
 
@@ -15,7 +15,7 @@ bool SessionBusAnnounced();
 // Calls method on the service's object and waits up to 10 seconds for the answer; the
 // reply (the caller unrefs it), or nullptr when there is no session bus, the service
 // cannot be reached or the call failed. parameters, when floating, is consumed.
-GVariant* CallSessionBus(const char* service, const char* object, const char* interface,
-                         const char* method, GVariant* parameters);
+GVariant* CallSessionBus(const GioApi& gio, const char* service, const char* object,
+                         const char* interface, const char* method, GVariant* parameters);
 
 }  // namespace pendrel::backends

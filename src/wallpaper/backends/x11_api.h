@@ -6,6 +6,8 @@
 #include <X11/Xlib.h>
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
+#include "wallpaper/backends/loaded_api.h"
+
 namespace pendrel::backends {
 
 // clang-format off
@@ -17,22 +19,19 @@ namespace pendrel::backends {
 #define PENDREL_PIXBUF_FUNCTIONS(F) \
   F(gdk_pixbuf_get_file_info) F(gdk_pixbuf_new_from_file) \
   F(gdk_pixbuf_get_width) F(gdk_pixbuf_get_height) F(gdk_pixbuf_get_rowstride) \
-  F(gdk_pixbuf_get_n_channels) F(gdk_pixbuf_read_pixels)
+  F(gdk_pixbuf_get_n_channels) F(gdk_pixbuf_read_pixels) F(g_object_unref)
 // clang-format on
 
-#define PENDREL_DECLARE(name) decltype(&::name) name = nullptr;
 struct X11Api {
-  PENDREL_XLIB_FUNCTIONS(PENDREL_DECLARE)
+  PENDREL_XLIB_FUNCTIONS(PENDREL_DECLARE_FUNCTION)
 };
 struct PixbufApi {
-  PENDREL_PIXBUF_FUNCTIONS(PENDREL_DECLARE)
+  PENDREL_PIXBUF_FUNCTIONS(PENDREL_DECLARE_FUNCTION)
 };
-#undef PENDREL_DECLARE
 
 // Each library with every function above, loaded on the first call; nullptr when missing.
 const X11Api* LoadX11Api();
-// Maps Xlib into the process ahead of LoadX11Api, which then finds it loaded; safe on any
-// thread.
+// Xlib mapped ahead of LoadX11Api, on any thread.
 void PreloadX11();
 const PixbufApi* LoadPixbufApi();
 

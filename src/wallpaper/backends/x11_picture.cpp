@@ -35,7 +35,7 @@ std::optional<PictureFacts> ReadFacts(const std::filesystem::path& file) {
   return PictureFacts{width, height};
 }
 
-void UnrefPixbuf(pixman_image_t*, void* pixbuf) { g_object_unref(pixbuf); }
+void UnrefPixbuf(pixman_image_t*, void* pixbuf) { LoadPixbufApi()->g_object_unref(pixbuf); }
 
 // GdkPixbuf keeps red, green, blue (and alpha, which the root has no use for) byte by byte.
 PixmanImage WrapPixbuf(const PixbufApi& x, GdkPixbuf* pixbuf) {
@@ -55,7 +55,7 @@ PixmanImage WrapPixbuf(const PixbufApi& x, GdkPixbuf* pixbuf) {
                 stride)
           : nullptr;
   if (image == nullptr) {
-    g_object_unref(pixbuf);
+    x.g_object_unref(pixbuf);
     return nullptr;
   }
   pixman_image_set_destroy_function(image, UnrefPixbuf, pixbuf);

@@ -15,8 +15,8 @@ constexpr const char* kUsualProperty = "/backdrop/screen0/monitor0/workspace0/la
 
 bool Matches(const Session& session) { return session.Is({"xfce"}); }
 
-GVariant* CallXfconf(const char* method, GVariant* parameters) {
-  return CallSessionBus("org.xfce.Xfconf", "/org/xfce/Xfconf", "org.xfce.Xfconf", method,
+GVariant* CallXfconf(const GioApi& gio, const char* method, GVariant* parameters) {
+  return CallSessionBus(gio, "org.xfce.Xfconf", "/org/xfce/Xfconf", "org.xfce.Xfconf", method,
                         parameters);
 }
 
@@ -25,48 +25,51 @@ bool EndsWith(const std::string& text, std::string_view end) {
 }
 
 // Every picture property of the channel (one per monitor and workspace) with its value.
-std::vector<std::pair<std::string, std::string>> LastImages() {
+std::vector<std::pair<std::string, std::string>> LastImages(const GioApi& gio) {
   std::vector<std::pair<std::string, std::string>> found;
-  GVariant* reply = CallXfconf("GetAllProperties", g_variant_new("(ss)", kChannel, "/backdrop"));
+  GVariant* reply =
+      CallXfconf(gio, "GetAllProperties", gio.g_variant_new("(ss)", kChannel, "/backdrop"));
   if (reply == nullptr) return found;
   GVariantIter* properties = nullptr;
-  g_variant_get(reply, "(a{sv})", &properties);
+  gio.g_variant_get(reply, "(a{sv})", &properties);
   const gchar* name = nullptr;
   GVariant* value = nullptr;
-  while (g_variant_iter_loop(properties, "{&sv}", &name, &value)) {
+  while (gio.g_variant_iter_loop(properties, "{&sv}", &name, &value)) {
     if (!EndsWith(name, "/last-image")) continue;
-    const bool text = g_variant_is_of_type(value, G_VARIANT_TYPE_STRING);
-    found.emplace_back(name, text ? g_variant_get_string(value, nullptr) : "");
+    const bool text = gio.g_variant_is_of_type(value, G_VARIANT_TYPE_STRING);
+    found.emplace_back(name, text ? gio.g_variant_get_string(value, nullptr) : "");
   }
-  g_variant_iter_free(properties);
-  g_variant_unref(reply);
+  gio.g_variant_iter_free(properties);
+  gio.g_variant_unref(reply);
   return found;
 }
 
-bool SetProperty(const std::string& property, const std::string& value) {
-  GVariant* reply = CallXfconf("SetProperty", g_variant_new("(ssv)", kChannel, property.c_str(),
-                                                            g_variant_new_string(value.c_str())));
+bool SetProperty(const GioApi& gio, const std::string& property, const std::string& value) {
+  GVariant* reply = CallXfconf(gio, "SetProperty",
+                               gio.g_variant_new("(ssv)", kChannel, property.c_str(),
+                                                 gio.g_variant_new_string(value.c_str())));
   if (reply == nullptr) return false;
-  g_variant_unref(reply);
+  gio.g_variant_unref(reply);
   return true;
 }
 
 bool Apply(const std::filesystem::path& picture) {
+  const GioApi* gio = LoadGioApi();
   const std::string path = picture.string();
-  if (!g_utf8_validate(path.c_str(), -1, nullptr)) return false;
-  std::vector<std::pair<std::string, std::string>> properties = LastImages();
+  if (gio == nullptr || !gio->g_utf8_validate(path.c_str(), -1, nullptr)) return false;
+  std::vector<std::pair<std::string, std::string>> properties = LastImages(*gio);
   if (properties.empty()) properties.emplace_back(kUsualProperty, "");
   bool ok = true;
   for (const auto& [property, current] : properties) {
     // xfdesktop loads the file again only when the value changes.
-    if (current == path) ok = SetProperty(property, "") && ok;
-    ok = SetProperty(property, path) && ok;
+    if (current == path) ok = SetProperty(*gio, property, "") && ok;
+    ok = SetProperty(*gio, property, path) && ok;
   }
   return ok;
 }
 
 }  // namespace
 
-const WallpaperBackend kXfce{"xfce", Matches, Apply};
+const WallpaperBackend kXfce{"xfce", Matches, Apply, PreloadGio};
 
 }  // namespace pendrel::backends
