@@ -163,9 +163,30 @@ TEST_F(GnomeSettingsOutOfReach, ASettingsServiceThatCannotStoreIsAFailure) {
   EXPECT_EQ(Get("picture-uri").find(Picture()), std::string::npos);
 }
 
+// Settings schemas of GNOME's background alone, compiled into a directory of their own and
+// the only ones a process given these variables finds, whatever desktops the machine has.
+std::map<std::string, std::string> OnlyGnomeBackgroundSchemas(const std::filesystem::path& dir) {
+  const std::filesystem::path system = "/usr/share/glib-2.0/schemas";
+  std::filesystem::create_directories(dir / "schemas");
+  std::filesystem::create_directories(dir / "no-data");
+  for (const char* file :
+       {"org.gnome.desktop.background.gschema.xml", "org.gnome.desktop.enums.xml"}) {
+    std::filesystem::copy_file(system / file, dir / "schemas" / file);
+  }
+  auto compiled = testsupport::Run({"glib-compile-schemas", (dir / "schemas").string()});
+  EXPECT_EQ(compiled.exitCode, 0) << compiled.err;
+  return {{"GSETTINGS_SCHEMA_DIR", (dir / "schemas").string()},
+          {"XDG_DATA_DIRS", (dir / "no-data").string()},
+          {"XDG_DATA_HOME", (dir / "no-data").string()}};
+}
+
 // A schema that is not installed would abort the process inside GSettings, and a store
 // that forgets everything would report a change that never happens.
 TEST_F(DesktopBus, SettingsThatCannotBeKeptAreAFailureNotACrash) {
+  // MATE's and Cinnamon's schemas come with their file managers; here they are absent.
+  for (const auto& [name, value] : OnlyGnomeBackgroundSchemas(home_.path() / "gsettings")) {
+    env_[name] = value;
+  }
   struct Case {
     const char* desktop;
     const char* backend;
