@@ -98,32 +98,40 @@ TEST_F(GnomeDesktop, BothPictureKeysHoldTheFileUri) {
   EXPECT_EQ(Get("picture-uri-dark"), "'file://" + Picture() + "'");
 }
 
-TEST_F(GnomeDesktop, ASecondRunWithTheSamePathIsAnnouncedForBothKeys) {
+// GNOME Shell watches the file it shows and loads it again when it is replaced; a change of
+// the key would drop that watch, and the replaced file could then be missed. The desktop
+// test of GNOME shows the new picture on screen.
+TEST_F(GnomeDesktop, ASecondRunWithTheSamePathLeavesTheKeysAlone) {
   RunPendrel("GNOME");
   ProcessOptions options;
   options.captureStdout = true;
   for (const auto& [name, value] : env_) options.env[name] = value;
   testsupport::Process monitor({"gsettings", "monitor", "org.gnome.desktop.background"}, options);
-  // The run starts only once the monitor listens, that is once it reports a change.
+  // Marks in the monitor's output: a change of another key, reported once the monitor
+  // listens, in the order the settings service took the writes.
+  int marks = 0;
+  auto mark = [&] {
+    const std::string colour = "#1020" + std::to_string(10 + marks++);
+    Tool({"gsettings", "set", "org.gnome.desktop.background", "primary-color", colour});
+    return "primary-color: '" + colour + "'";
+  };
   std::optional<std::string> line;
-  for (int attempt = 0; attempt < 40 && !line; ++attempt) {
-    Tool({"gsettings", "set", "org.gnome.desktop.background", "primary-color",
-          "#1020" + std::to_string(10 + attempt)});
-    line = monitor.ReadStdoutLine(std::chrono::milliseconds(500));
+  for (std::string sent; marks < 40 && line != sent;) {
+    sent = mark();
+    while ((line = monitor.ReadStdoutLine(std::chrono::milliseconds(500))) && *line != sent) {
+    }
   }
   ASSERT_TRUE(line.has_value()) << "gsettings monitor reported nothing";
-  while (line && line->find("primary-color") != std::string::npos) {
-    line = monitor.ReadStdoutLine(std::chrono::milliseconds(300));
-  }
 
   RunPendrel("GNOME");
-  const std::set<std::string> keys = {"picture-uri", "picture-uri-dark"};
-  std::set<std::string> announced;
-  while (announced != keys && (line = monitor.ReadStdoutLine(std::chrono::seconds(10)))) {
-    const size_t colon = line->find(": 'file://" + Picture() + "'");
-    if (colon != std::string::npos) announced.insert(line->substr(0, colon));
+  const std::string after = mark();
+  std::vector<std::string> reported;
+  while ((line = monitor.ReadStdoutLine(std::chrono::seconds(10))) && *line != after) {
+    reported.push_back(*line);
   }
-  EXPECT_EQ(announced, keys);
+  EXPECT_EQ(line, after);
+  EXPECT_TRUE(reported.empty()) << reported.front();
+  EXPECT_EQ(Get("picture-uri"), "'file://" + Picture() + "'");
 }
 
 // The X root stands in when the desktop's settings cannot take the picture.
