@@ -26,7 +26,7 @@ PROGRAM = None
 DESKTOP = None
 RED = 0xE01010
 BLUE = 0x1020D0
-SHOW_TIMEOUT = 30
+SHOW_TIMEOUT = 60
 # A directory name that a shell or a careless quoting would act upon; sway takes only names
 # its own expansion leaves alone, and the program refuses others there.
 HOSTILE_NAME = "a b;$(touch geworden)'\""

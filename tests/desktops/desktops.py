@@ -48,12 +48,14 @@ def start_x11(session, desktop, png):
 
 
 def start_sway(session, desktop, png):
-    """sway refuses to run as root: it runs as nobody, in a runtime directory of its own."""
-    os.chown(session.env["XDG_RUNTIME_DIR"], NOBODY, NOBODY)
+    """sway refuses to run as root: then it runs as nobody, in a runtime directory of its own."""
+    user = NOBODY if os.geteuid() == 0 else None
+    if user is not None:
+        os.chown(session.env["XDG_RUNTIME_DIR"], user, user)
     config = os.path.join(session.dir, "sway.conf")
     with open(config, "w") as f:
         f.write("# nothing but the outputs\n")
-    session.start(["sway", "--config", config], desktop.env, user=NOBODY)
+    session.start(desktop.programs[0] + ["--config", config], desktop.env, user=user)
     runtime = session.env["XDG_RUNTIME_DIR"]
     socket = wait_until(lambda: glob.glob(os.path.join(runtime, "sway-ipc.*.sock")),
                         START_TIMEOUT, "sway's IPC socket")[0]

@@ -7,6 +7,7 @@ the session ends them all by that mark, wherever they were started from.
 """
 
 import os
+import select
 import signal
 import subprocess
 import tempfile
@@ -103,13 +104,14 @@ class Session:
         self.processes.append(process)
         return process
 
-    def start_reporting(self, argv, what):
+    def start_reporting(self, argv, what, timeout=60):
         """Starts a program that writes one line (a display, an address) to a pipe when it is
         ready, and returns that line."""
         read, write = os.pipe()
         self.start([a.replace("{fd}", str(write)) for a in argv], pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as ready:
+            wait_until(lambda: select.select([ready], [], [], 0)[0], timeout, what)
             line = ready.readline().strip()
         if not line:
             raise RuntimeError("%s did not come up" % what)
