@@ -2,6 +2,7 @@
 colour, served by the suite's loopback HTTP server (tests/support/http_server.py)."""
 
 import os
+import shutil
 import subprocess
 import tempfile
 
@@ -31,4 +32,4 @@ class ColourSite:
         self.server.terminate()
         self.server.stdout.close()
         self.server.wait()
-        subprocess.run(["rm", "-rf", self.root], check=False)
+        shutil.rmtree(self.root, ignore_errors=True)

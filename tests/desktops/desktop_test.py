@@ -87,7 +87,8 @@ class DesktopShowsThePicture(unittest.TestCase):
         self.site.serve(BLUE)
         self.run_pendrel()
         self.assert_screen_shows(BLUE, "second")
-        self.assertFalse(os.path.exists(os.path.join(self.work, "geworden")))
+        for directory in (self.work, os.path.join(self.work, "bin")):
+            self.assertFalse(os.path.exists(os.path.join(directory, "geworden")), directory)
 
 
 if __name__ == "__main__":

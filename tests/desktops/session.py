@@ -8,6 +8,7 @@ the session ends them all by that mark, wherever they were started from.
 
 import os
 import select
+import shutil
 import signal
 import subprocess
 import tempfile
@@ -154,6 +155,9 @@ class Session:
             time.sleep(0.2)
             left = processes_marked(self.mark)
         for process in self.processes:
-            process.wait()
-        subprocess.run(["rm", "-rf", self.dir], check=False)
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                left.append(process.pid)
+        shutil.rmtree(self.dir, ignore_errors=True)
         return left
