@@ -29,10 +29,9 @@ bool Holds(const GioApi& gio, GSettings* settings, const char* key, const char* 
   return same;
 }
 
-// Sets the keys and waits until the settings service has answered. dconf merges writes
-// that have not gone out yet, so without the wait a key cleared and set again would
-// reach the service unchanged and the desktop would hear of no change. A write the
-// service refused shows only in what is read afterwards.
+// Sets the keys and waits until the settings service has answered, so that the run does
+// not end before its writes went out. A write the service refused shows only in what is
+// read afterwards.
 bool StoreAndConfirm(const GioApi& gio, GSettings* settings, const std::vector<const char*>& keys,
                      const char* value) {
   for (const char* key : keys) {
@@ -63,14 +62,15 @@ bool SetGSettingsText(const char* schemaId, std::initializer_list<const char*> k
   bool ok = !present.empty() && DesktopSettingsStore(*gio);
   if (ok) {
     GSettings* settings = gio->g_settings_new_full(schema, nullptr, nullptr);
-    // A key that already holds the value is emptied first, so that the desktop sees a
-    // change and reads the file again.
-    std::vector<const char*> unchanged;
+    // A key that already holds the value is left alone: these desktops watch the file they
+    // show and load it again when it is replaced. A change of the key would have them drop
+    // that watch and take the old picture from their cache when the replacement is noticed
+    // only after the watch was gone.
+    std::vector<const char*> changed;
     for (const char* key : present) {
-      if (Holds(*gio, settings, key, value.c_str())) unchanged.push_back(key);
+      if (!Holds(*gio, settings, key, value.c_str())) changed.push_back(key);
     }
-    ok = StoreAndConfirm(*gio, settings, unchanged, "") &&
-         StoreAndConfirm(*gio, settings, present, value.c_str());
+    ok = StoreAndConfirm(*gio, settings, changed, value.c_str());
     gio->g_object_unref(settings);
   }
   gio->g_settings_schema_unref(schema);
