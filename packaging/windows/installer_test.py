@@ -81,7 +81,9 @@ class InstallerTest(unittest.TestCase):
         code, _, err = winerun.wine([uninstaller, mode, "/S"], "/", NO_MENUS)
         self.assertEqual(code, 0, err)
         deadline = time.monotonic() + UNINSTALL_WAIT_S
-        while os.path.exists(location) and time.monotonic() < deadline:
+        while time.monotonic() < deadline:
+            if not os.path.exists(location) and registry_values(key) is None:
+                break
             time.sleep(0.2)
         self.assertFalse(os.path.exists(location), "install folder left behind")
         self.assertFalse(os.path.exists(shortcut), "Startup shortcut left behind")
