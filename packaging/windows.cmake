@@ -7,15 +7,15 @@ else()
 endif()
 if(PENDREL_MAKENSIS)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    set(pendrel_installer_arch win64)
+    set(pendrel_installer_bits 64)
     set(pendrel_installer_defines -DWIN64)
   else()
-    set(pendrel_installer_arch win32)
+    set(pendrel_installer_bits 32)
     set(pendrel_installer_defines)
   endif()
   set(pendrel_nsi ${CMAKE_CURRENT_LIST_DIR}/windows/pendrel.nsi)
   set(pendrel_installer
-      ${CMAKE_BINARY_DIR}/pendrel-${PROJECT_VERSION}-${pendrel_installer_arch}-setup.exe)
+      ${CMAKE_BINARY_DIR}/pendrel-${PROJECT_VERSION}-win${pendrel_installer_bits}-setup.exe)
   add_custom_command(OUTPUT ${pendrel_installer}
     COMMAND ${PENDREL_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION}
             -DPROGRAM=$<TARGET_FILE:pendrel> -DOUTFILE=${pendrel_installer}
@@ -28,7 +28,7 @@ if(PENDREL_MAKENSIS)
   if(PENDREL_BUILD_TESTS)
     add_test(NAME WindowsInstaller
              COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/windows/installer_test.py
-                     ${pendrel_installer})
+                     ${pendrel_installer} ${pendrel_installer_bits})
     set_tests_properties(WindowsInstaller PROPERTIES TIMEOUT 600)
   endif()
 endif()

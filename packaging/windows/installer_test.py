@@ -1,7 +1,10 @@
 #!/usr/bin/python3
 """The Windows installer under Wine: silent install and uninstall, for one user and for all.
 
-    installer_test.py INSTALLER [unittest arguments]
+    installer_test.py INSTALLER BITS [unittest arguments]
+
+BITS (32 or 64) is the program's: the 64-bit installer writes the machine's keys in the
+64-bit registry view, which a plain `wine reg` does not read.
 
 Wine runs in WINEPREFIX when one is given (the Windows suite's prefix, already started);
 otherwise the test makes a prefix of its own. The installed program answers --version, its
@@ -21,6 +24,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(HERE)), "tests",
 import wine_end_to_end_test as winerun  # noqa: E402  (Wine runs with output in files)
 
 INSTALLER = None  # set from the command line
+REG_VIEW = []  # ["/reg:64"] for the 64-bit program
 UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\Pendrel"
 # Shortcuts made under Wine would otherwise also appear in the Linux user's menus.
 NO_MENUS = {"WINEDLLOVERRIDES": "winemenubuilder.exe=d"}
@@ -30,7 +34,7 @@ UNINSTALL_WAIT_S = 120
 
 def registry_values(key):
     """The values of a registry key as {name: data}; None when the key is not there."""
-    code, out, _ = winerun.wine(["reg", "query", key], "/")
+    code, out, _ = winerun.wine(["reg", "query", key] + REG_VIEW, "/")
     if code != 0:
         return None
     values = {}
@@ -97,10 +101,11 @@ class InstallerTest(unittest.TestCase):
 
 
 def main():
-    global INSTALLER
-    if len(sys.argv) < 2:
+    global INSTALLER, REG_VIEW
+    if len(sys.argv) < 3 or sys.argv[2] not in ("32", "64"):
         sys.exit(__doc__)
     INSTALLER = os.path.abspath(sys.argv.pop(1))
+    REG_VIEW = ["/reg:64"] if sys.argv.pop(1) == "64" else []
     own_prefix = None
     winerun.PREFIX = os.environ.get("WINEPREFIX")
     if not winerun.PREFIX:
