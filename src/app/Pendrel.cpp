@@ -16,6 +16,7 @@
 // RunPendrel runs the family's standard start-up block, then the program's job; the
 // process entry of each system (posix/, win32/) hands it the command line.
 
+#include "app/information_request.h"
 #include "app/run_pendrel.h"
 #include "app/zdoku.h"
 #include "docgen/docgen.h"
@@ -128,6 +129,12 @@ void StandardStart() {
 namespace pendrel {
 
 int RunPendrel() {
+  // Asking for help or the version is not a run: no job, no run record.
+  if (const std::optional<rt::Text> information = InformationRequested()) {
+    ShowInformation(*information);
+    rt::RuntimeEnd();
+    return 0;
+  }
   StandardStart();
   RunContentWindow();
   rt::RuntimeEnd();

@@ -1,0 +1,20 @@
+# The headers other programs compile against: the umbrella headers and whatever they
+# include from the tree, found by following the includes, so nothing internal is shipped
+# and a new public header needs no list to be kept.
+function(pendrel_public_headers out_var src_dir)
+  set(pending ${ARGN})
+  set(found)
+  while(pending)
+    list(POP_FRONT pending header)
+    if(header IN_LIST found)
+      continue()
+    endif()
+    list(APPEND found ${header})
+    file(STRINGS ${src_dir}/${header} includes REGEX "^#include \"[^\"]+\"")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" included "${line}")
+      list(APPEND pending ${included})
+    endforeach()
+  endwhile()
+  set(${out_var} ${found} PARENT_SCOPE)
+endfunction()
