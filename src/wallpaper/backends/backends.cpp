@@ -40,11 +40,14 @@ std::string_view ApplyWallpaper(const std::filesystem::path& picture) {
 }
 
 std::future<void> PrepareWallpaper() {
+  std::vector<void (*)()> steps;
+  for (const WallpaperBackend* backend : BackendsFor(CurrentSession())) {
+    if (backend->prepare != nullptr) steps.push_back(backend->prepare);
+  }
+  if (steps.empty()) return {};
   try {
-    return std::async(std::launch::async, [candidates = BackendsFor(CurrentSession())] {
-      for (const WallpaperBackend* backend : candidates) {
-        if (backend->prepare != nullptr) backend->prepare();
-      }
+    return std::async(std::launch::async, [steps] {
+      for (void (*prepare)() : steps) prepare();
     });
   } catch (const std::system_error&) {
     return {};  // no thread to spare: apply loads what it needs itself
