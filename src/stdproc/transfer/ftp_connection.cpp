@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
+#include "runtime/pending_file.h"
 #include "stdproc/transfer/crlf_copy.h"
 #include "stdproc/transfer/ftp_test_port.h"
-#include "stdproc/transfer/pending_file.h"
 
 namespace stdproc::transfer {
 
@@ -58,7 +58,7 @@ bool FtpConnection::ChangeDirectory(rt::TextView directory) {
 bool FtpConnection::Receive(rt::TextView remoteFile, rt::TextView localFile, FtpMode mode) {
   std::string name;
   if (!SafeCommandText(remoteFile, name)) return false;
-  PendingFile local(localFile);
+  rt::PendingFile local(localFile);
   const fs::path part = local.HandOver();
   if (part.empty()) return false;
   const auto type = mode == FtpMode::kText ? rt::platform::FtpTransferType::kAscii
@@ -69,7 +69,7 @@ bool FtpConnection::Receive(rt::TextView remoteFile, rt::TextView localFile, Ftp
 bool FtpConnection::Send(rt::TextView localFile, rt::TextView remoteFile) {
   std::string name;
   if (!SafeCommandText(remoteFile, name)) return false;
-  CrLfCopy text(ToPath(localFile));
+  CrLfCopy text(rt::ToPath(localFile));
   return !text.path().empty() && session_->PutAsciiFile(Utf8Path(text.path()), name);
 }
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <vector>
 
@@ -7,12 +6,10 @@
 #include "runtime/collections.h"
 #include "stdproc/transfer/ftp_list_window.h"
 #include "stdproc/transfer/transfer.h"
-#include "support/xvfb.h"
 
 namespace {
 
 using testing::internal::CaptureStderr;
-using testing::internal::GetCapturedStderr;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
@@ -57,7 +54,7 @@ TEST_F(ReceiveFileList, FailingMiddleFileDoesNotStopTheOthers) {
   Files({"a.txt", "fehlt.txt", "c.txt"});
   CaptureStderr();
   rt::Text result = Receive(u"", 1);
-  std::string err = GetCapturedStderr();
+  std::string err = Told();
   EXPECT_EQ(result, Result(u"1",
                            u"a.txt Datei empfangen\r\n"
                            u"fehlt.txt Datei nicht empfangen\r\n"
@@ -73,7 +70,7 @@ TEST_F(ReceiveFileList, CodeIsTheLastTransfersAndSilentModeHasNoText) {
   Files({"a.txt", "fehlt.txt"});
   CaptureStderr();
   rt::Text result = Receive(u"", 0);
-  std::string err = GetCapturedStderr();
+  std::string err = Told();
   EXPECT_EQ(result, Result(u"0"));
   EXPECT_EQ(err.find("Status Datei empfang"), std::string::npos) << err;
   EXPECT_EQ(ReadFileBytes(OnClient("a.txt")), "a");
@@ -86,7 +83,7 @@ TEST_F(ReceiveFileList, WorksInTheChangedDirectoryAndTracesTheChange) {
   Files({"a.txt", "'B.DATEN'"});
   CaptureStderr();
   rt::Text result = Receive(u"unter", 0);
-  std::string err = GetCapturedStderr();
+  std::string err = Told();
   EXPECT_EQ(result, Result(u"1"));
   EXPECT_EQ(ReadFileBytes(OnClient("a.txt")), "a");
   EXPECT_EQ(ReadFileBytes(OnClient("'B.DATEN'")), "b");
@@ -109,7 +106,7 @@ TEST_F(ReceiveFileList, NothingIsTransferredWithoutADirectoryOrALogin) {
     CaptureStderr();
     rt::Text result =
         stdproc::yReceiveFileLL(server, user, c.password, locals, remotes, c.directory, 1);
-    std::string err = GetCapturedStderr();
+    std::string err = Told();
     EXPECT_EQ(result, Result(u"0")) << c.what;
     EXPECT_EQ(err.find("Status Datei empfang"), std::string::npos) << c.what << "\n" << err;
     EXPECT_EQ(err.find("Fehler") != std::string::npos, *c.shown != '\0') << c.what << "\n" << err;
@@ -121,7 +118,7 @@ TEST_F(ReceiveFileList, NothingIsTransferredWithoutADirectoryOrALogin) {
 TEST_F(ReceiveFileList, EmptyListKeepsCodeOne) {
   CaptureStderr();
   rt::Text result = Receive(u"", 1);
-  std::string err = GetCapturedStderr();
+  std::string err = Told();
   EXPECT_EQ(result, Result(u"1"));
   EXPECT_EQ(err.find("Status Datei empfang"), std::string::npos) << err;
 }
@@ -132,26 +129,6 @@ TEST_F(ReceiveFileList, ShorterRemoteListFailsTheUnpairedFiles) {
   rt::ListAdd(locals) = Local("ohne.txt");
   EXPECT_EQ(Receive(u"", 1), Result(u"0", u"a.txt Datei empfangen\r\n Datei nicht empfangen\r\n"));
   EXPECT_FALSE(std::filesystem::exists(OnClient("ohne.txt")));
-}
-
-// With a display the wait window is opened and closed around the transfer. The child
-// process keeps the toolkit's display connection away from the other tests, and leaves
-// with _exit so that the toolkit's own never-freed caches are not reported as leaks.
-TEST_F(ReceiveFileList, TransfersWithTheWaitWindowOnADisplay) {
-  testsupport::Xvfb display;
-  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) {
-    WriteFileBytes(OnServer(name), std::string(name) + "\n");
-  }
-  Files({"a.txt", "b.txt", "c.txt", "d.txt"});
-  EXPECT_EXIT(
-      {
-        setenv("DISPLAY", display.display().c_str(), 1);
-        if (!stdproc::transfer::ListTransferWindow().IsOpen()) _exit(2);
-        rt::Text result = Receive(u"", 0);
-        bool filesOk = ReadFileBytes(OnClient("d.txt")) == "d.txt\r\n";
-        _exit(result == Result(u"1") && filesOk ? 0 : 1);
-      },
-      testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

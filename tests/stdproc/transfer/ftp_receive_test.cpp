@@ -3,12 +3,10 @@
 #include "ftp_test_fixture.h"
 #include "stdproc/transfer/transfer.h"
 #include "support/closed_port.h"
-#include "support/unprivileged.h"
 
 namespace {
 
 using testing::internal::CaptureStderr;
-using testing::internal::GetCapturedStderr;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
@@ -51,7 +49,7 @@ TEST_F(ReceiveFile, ChangesDirectoryFirstAndTracesIt) {
   CaptureStderr();
   rt::Text result = stdproc::yReceiveFile(server, user, password, Local("datei.txt"), u"datei.txt",
                                           u"unter", 0, 2);
-  std::string err = GetCapturedStderr();
+  std::string err = Told();
   EXPECT_EQ(result, Result(u"1"));
   EXPECT_EQ(ReadFileBytes(OnClient("datei.txt")), "aus dem Unterverzeichnis");
   EXPECT_NE(err.find("s_ReceiveFile: FTP Rc=1"), std::string::npos) << err;
@@ -70,7 +68,7 @@ TEST_F(ReceiveFile, SuccessMessageHasNoTitle) {
   CaptureStderr();
   rt::Text result =
       stdproc::yReceiveFile(server, user, password, Local("a.txt"), u"a.txt", u"", 1, 1);
-  std::string err = GetCapturedStderr();
+  std::string err = Told();
   EXPECT_EQ(result, Result(u"1", u"Datei ist empfangen worden !"));
   EXPECT_NE(err.find("Datei ist empfangen worden !"), std::string::npos) << err;
   EXPECT_EQ(err.find("Fehler"), std::string::npos) << err;
@@ -107,7 +105,7 @@ TEST_F(ReceiveFile, FailuresGiveCodeZeroAndTheirMessage) {
       CaptureStderr();
       rt::Text result = stdproc::yReceiveFile(server, user, c.password, Local("ziel.txt"), c.remote,
                                               c.directory, show, 2);
-      std::string err = GetCapturedStderr();
+      std::string err = Told();
       EXPECT_EQ(result, Result(u"0", show ? c.message : u"")) << c.what << " show " << show;
       bool boxShown = err.find("Fehler") != std::string::npos;
       EXPECT_EQ(boxShown, show == 1 && *c.message != u'\0') << c.what << "\n" << err;
@@ -132,32 +130,6 @@ TEST_F(ReceiveFile, FailedReceiveKeepsTheEarlierLocalFile) {
   EXPECT_EQ(entries, 1) << "a temporary file was left behind";
 }
 
-TEST_F(ReceiveFile, ReadOnlyLocalFileIsNotReplaced) {
-  namespace fs = std::filesystem;
-  WriteFileBytes(OnServer("neu.txt"), "neu");
-  fs::permissions(local_.path(), fs::perms::all);
-  struct Case {
-    fs::perms perms;
-    const char16_t* code;
-    std::string want;
-  };
-  for (const Case& c :
-       {Case{fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all, u"1", "neu"},
-        Case{fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read, u"0",
-             "geschuetzt"}}) {
-    WriteFileBytes(OnClient("ziel.txt"), "geschuetzt");
-    fs::permissions(OnClient("ziel.txt"), c.perms);
-    EXPECT_EQ(testsupport::RunUnprivileged([&] {
-                rt::Text result = stdproc::yReceiveFile(server, user, password, Local("ziel.txt"),
-                                                        u"neu.txt", u"", 0, 2);
-                if (result != Result(c.code)) return 1;
-                return ReadFileBytes(OnClient("ziel.txt")) == c.want ? 0 : 2;
-              }),
-              0)
-        << rt::ToUtf8(c.code);
-  }
-}
-
 TEST_F(ReceiveFile, CredentialsNeverShowInMessagesOrTrace) {
   std::filesystem::create_directory(OnServer("unter"));
   WriteFileBytes(OnServer("unter/a.txt"), "a");
@@ -166,7 +138,7 @@ TEST_F(ReceiveFile, CredentialsNeverShowInMessagesOrTrace) {
       stdproc::yReceiveFile(server, user, password, Local("a.txt"), u"a.txt", u"unter", 1, 1);
   rt::Text bad = stdproc::yReceiveFile(server, user, u"Geheim-Falsch", Local("a.txt"), u"a.txt",
                                        u"unter", 1, 1);
-  std::string err = GetCapturedStderr();
+  std::string err = Told();
   ASSERT_EQ(good, Result(u"1", u"Datei ist empfangen worden !"));
   ASSERT_EQ(bad, Result(u"0", u"Konnte keine Verbindung zum Server aufbauen !"));
   EXPECT_EQ(err.find(testsupport::FtpServer::kPassword), std::string::npos) << err;

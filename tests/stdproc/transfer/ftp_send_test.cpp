@@ -10,7 +10,6 @@
 namespace {
 
 using testing::internal::CaptureStderr;
-using testing::internal::GetCapturedStderr;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
@@ -42,7 +41,7 @@ TEST_F(SendFile, SendsTextWithCrLfLineEndsAndSaysSo) {
   WriteFileBytes(OnClient("aus.txt"), "eins\r\nzwei\ndrei");
   CaptureStderr();
   int32_t rc = stdproc::ySendFile(server, user, password, Local("aus.txt"), u"an.txt", u"");
-  std::string err = GetCapturedStderr();
+  std::string err = Told();
   EXPECT_EQ(rc, 1);
   EXPECT_EQ(ReadFileBytes(OnServer("an.txt")), "eins\nzwei\ndrei");
   EXPECT_NE(err.find("Datei ist versendet worden !"), std::string::npos) << err;
@@ -54,7 +53,7 @@ TEST_F(SendFile, ChangesDirectoryFirstAndTracesIt) {
   WriteFileBytes(OnClient("aus.txt"), "x\n");
   CaptureStderr();
   int32_t rc = stdproc::ySendFile(server, user, password, Local("aus.txt"), u"an.txt", u"eingang");
-  std::string err = GetCapturedStderr();
+  std::string err = Told();
   EXPECT_EQ(rc, 1);
   EXPECT_EQ(ReadFileBytes(OnServer("eingang/an.txt")), "x\n");
   EXPECT_NE(err.find("s_SendFile:  FtpSetCurrentDirectory Rc=1"), std::string::npos) << err;
@@ -73,7 +72,7 @@ TEST_F(SendFile, RefusesNothingToSendWithoutConnecting) {
   for (const char* name : {"fehlt.txt", "leer.txt", "ordner"}) {
     CaptureStderr();
     int32_t rc = stdproc::ySendFile(server, user, password, Local(name), u"an.txt", u"");
-    std::string err = GetCapturedStderr();
+    std::string err = Told();
     EXPECT_EQ(rc, 0) << name;
     EXPECT_NE(err.find("Fehler"), std::string::npos) << name << "\n" << err;
     EXPECT_NE(err.find("Zu sendende Datei wurde nicht gefunden !"), std::string::npos) << err;
@@ -100,7 +99,7 @@ TEST_F(SendFile, FailuresGiveZero) {
     CaptureStderr();
     int32_t rc =
         stdproc::ySendFile(server, user, c.password, Local("aus.txt"), c.remote, c.directory);
-    std::string err = GetCapturedStderr();
+    std::string err = Told();
     EXPECT_EQ(rc, 0) << c.what;
     if (*c.message != '\0') {
       EXPECT_NE(err.find(std::string("Fehler")), std::string::npos) << c.what << "\n" << err;

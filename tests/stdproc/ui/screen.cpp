@@ -21,7 +21,8 @@ void Settle(int32_t ms) {
 std::string Screenshot(const std::string& name) {
   const std::filesystem::path dir = std::filesystem::path(PENDREL_TEST_BINARY_DIR) / "screenshots";
   std::filesystem::create_directories(dir);
-  const std::string file = (dir / (name + ".png")).string();
+  // The image tools are Linux programs: they get the file's Linux name.
+  const std::string file = testsupport::PeerPath(dir / (name + ".png"));
   testsupport::ProcessOptions options;
   options.env["DISPLAY"] = testsupport::UseSharedDisplay();
   testsupport::Run({"import", "-window", "root", file}, options);

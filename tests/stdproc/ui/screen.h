@@ -9,7 +9,8 @@ namespace uitest {
 // Fetches events for a while so that windows are mapped, laid out and drawn.
 void Settle(int32_t ms = 400);
 
-// Saves a PNG of the whole screen below the build tree's "screenshots" folder; its path.
+// Saves a PNG of the whole screen below the build tree's "screenshots" folder; its path
+// as the image tools name it (the Linux path, under Wine too).
 std::string Screenshot(const std::string& name);
 
 struct Rgb {

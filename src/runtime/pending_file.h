@@ -9,14 +9,14 @@
 
 #include "runtime/text.h"
 
-namespace stdproc::transfer {
+namespace rt {
 
 // A file name of the program as a path of the file system.
-std::filesystem::path ToPath(rt::TextView name);
+std::filesystem::path ToPath(TextView name);
 
 class PendingFile {
  public:
-  explicit PendingFile(rt::TextView target);
+  explicit PendingFile(TextView target);
   // Removes the temporary file unless it was committed.
   ~PendingFile();
   PendingFile(const PendingFile&) = delete;
@@ -41,4 +41,4 @@ class PendingFile {
   bool committed_ = false;
 };
 
-}  // namespace stdproc::transfer
+}  // namespace rt

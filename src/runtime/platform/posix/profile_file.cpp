@@ -1,6 +1,6 @@
-#include "stdproc/transfer/private_profile_file.h"
+#include "runtime/platform/posix/profile_file.h"
 
-namespace stdproc::transfer {
+namespace rt::platform {
 
 namespace {
 
@@ -34,46 +34,44 @@ char16_t UnitAt(std::string_view bytes, size_t at, Encoding encoding) {
   }
 }
 
-rt::Text Decode(std::string_view bytes, Encoding encoding) {
-  if (encoding == Encoding::kAnsi) return rt::FromAnsi(bytes);
-  if (encoding == Encoding::kUtf8) return rt::FromUtf8(bytes);
-  rt::Text text;
+Text Decode(std::string_view bytes, Encoding encoding) {
+  if (encoding == Encoding::kAnsi) return FromAnsi(bytes);
+  if (encoding == Encoding::kUtf8) return FromUtf8(bytes);
+  Text text;
   for (size_t at = 0; at + 1 < bytes.size(); at += 2) text += UnitAt(bytes, at, encoding);
   return text;
 }
 
-// The platform's reader counts CTRL-Z as white space too.
+// Windows' reader counts CTRL-Z as white space too.
 bool IsBlank(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f' ||
          c == u'\x1A';
 }
 
-rt::TextView Trimmed(rt::TextView text) {
+TextView Trimmed(TextView text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
 }
 
 // A header is "[" name "]" (to the last "]" of the line); a line that opens a bracket
-// without closing it is read as a key, as the platform does.
-void Classify(rt::TextView content, ProfileLine& line) {
-  rt::TextView text = Trimmed(content);
+// without closing it is read as a key, as Windows does.
+void Classify(TextView content, ProfileLine& line) {
+  TextView text = Trimmed(content);
   if (text.empty()) return;
   if (text.front() == u'[') {
     size_t close = text.rfind(u']');
-    if (close != rt::TextView::npos && close > 0) {
+    if (close != TextView::npos && close > 0) {
       line.kind = ProfileLine::Kind::kSection;
-      line.name = rt::Text(text.substr(1, close - 1));
+      line.name = Text(text.substr(1, close - 1));
       return;
     }
   }
   line.kind = ProfileLine::Kind::kKey;
-  line.name = rt::Text(Trimmed(text.substr(0, text.find(u'='))));
+  line.name = Text(Trimmed(text.substr(0, text.find(u'='))));
 }
 
-bool SameName(rt::TextView a, rt::TextView b) {
-  return rt::TextUpper(rt::Visible(a)) == rt::TextUpper(rt::Visible(b));
-}
+bool SameName(TextView a, TextView b) { return TextUpper(Visible(a)) == TextUpper(Visible(b)); }
 
 }  // namespace
 
@@ -98,9 +96,9 @@ ProfileFile::ProfileFile(std::string bytes) : bytes_(std::move(bytes)) {
   }
 }
 
-std::optional<LineRange> ProfileFile::SectionFrom(size_t start, rt::TextView section) const {
+std::optional<LineRange> ProfileFile::SectionFrom(size_t start, TextView section) const {
   // Keys before the first header belong to no section that a name can reach.
-  if (rt::Visible(section).empty()) return std::nullopt;
+  if (Visible(section).empty()) return std::nullopt;
   for (size_t i = start; i < lines_.size(); ++i) {
     if (lines_[i].kind != ProfileLine::Kind::kSection || !SameName(lines_[i].name, section)) {
       continue;
@@ -112,11 +110,11 @@ std::optional<LineRange> ProfileFile::SectionFrom(size_t start, rt::TextView sec
   return std::nullopt;
 }
 
-std::optional<LineRange> ProfileFile::FindSection(rt::TextView section) const {
+std::optional<LineRange> ProfileFile::FindSection(TextView section) const {
   return SectionFrom(0, section);
 }
 
-std::optional<LineRange> ProfileFile::FindKey(rt::TextView section, rt::TextView key) const {
+std::optional<LineRange> ProfileFile::FindKey(TextView section, TextView key) const {
   for (auto range = SectionFrom(0, section); range; range = SectionFrom(range->last, section)) {
     for (size_t i = range->first + 1; i < range->last; ++i) {
       if (lines_[i].kind == ProfileLine::Kind::kKey && SameName(lines_[i].name, key)) {
@@ -134,4 +132,4 @@ std::string ProfileFile::Without(LineRange range) const {
   return kept;
 }
 
-}  // namespace stdproc::transfer
+}  // namespace rt::platform

@@ -1,14 +1,14 @@
-#include "stdproc/transfer/pending_file.h"
+#include "runtime/pending_file.h"
 
 #include <random>
 #include <string>
 #include <system_error>
 
-namespace stdproc::transfer {
+namespace rt {
 
 namespace fs = std::filesystem;
 
-std::filesystem::path ToPath(rt::TextView name) {
+std::filesystem::path ToPath(TextView name) {
   std::string utf8 = rt::ToUtf8(rt::Visible(name));
   return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
@@ -38,7 +38,7 @@ fs::path TemporaryBeside(const fs::path& target) {
 
 }  // namespace
 
-PendingFile::PendingFile(rt::TextView target) : target_(ResolveLink(ToPath(target))) {
+PendingFile::PendingFile(TextView target) : target_(ResolveLink(ToPath(target))) {
   if (target_.empty() || !target_.has_filename()) return;
   temporary_ = TemporaryBeside(target_);
   if (temporary_.empty()) return;
@@ -88,4 +88,4 @@ bool PendingFile::Commit() {
   return true;
 }
 
-}  // namespace stdproc::transfer
+}  // namespace rt
