@@ -196,7 +196,11 @@ HttpResult WinInetGet(const std::string& address, const HttpLimits& limits,
     if (!target) return ReadBody(request.get(), limits, deadline, deliver, result);
     current = *target;
   }
-  return Ended(End::Failed, "mehr als " + std::to_string(kMaxRedirects) + " Weiterleitungen");
+  // Built in steps: GCC 12 takes "literal" + std::string&& for an overlapping copy.
+  std::string tooMany = "mehr als ";
+  tooMany += std::to_string(kMaxRedirects);
+  tooMany += " Weiterleitungen";
+  return Ended(End::Failed, tooMany);
 }
 
 }  // namespace rt::platform::win32
