@@ -92,9 +92,8 @@ ScreenPicture DecodeForScreen(const std::filesystem::path& file, int width, int 
   const Covering covering = CoverScreen(plan.width, plan.height, width, height);
   if (!facts->scalable) {
     const PixbufApi& x = *LoadPixbufApi();
-    std::shared_ptr<pixman_image_t> whole(
-        WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr)).release(),
-        PixmanImageUnref());
+    const std::shared_ptr<pixman_image_t> whole =
+        WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr));
     if (!whole) return {};
     return {pixman_image_get_height(whole.get()), covering,
             [whole](RowSpan rows) { return RowsOf(whole.get(), rows); }};
