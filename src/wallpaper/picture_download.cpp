@@ -7,12 +7,16 @@
 #include "runtime/platform/termination_cleanup.h"
 #include "runtime/web_view.h"
 #include "wallpaper/picture_temporary.h"
+#include "wallpaper/platform/new_file.h"
 
 namespace pendrel {
 
 namespace {
 
 using rt::platform::HttpResult;
+
+// A large picture goes to the disk while it downloads, a mebibyte at a time.
+constexpr int64_t kWriteBackBytes = int64_t{1} << 20;
 
 // Why the answer cannot become the picture; "" when it can.
 std::string Refusal(const HttpResult& result, const PictureHeader& picture, int64_t maxBytes) {
@@ -43,10 +47,8 @@ std::string Utf8(const std::filesystem::path& path) {
   return std::string(text.begin(), text.end());
 }
 
-}  // namespace
-
-DownloadOutcome DownloadPicture(rt::TextView address, const std::filesystem::path& file,
-                                const rt::platform::HttpLimits& limits) {
+DownloadOutcome Download(rt::TextView address, const std::filesystem::path& file,
+                         const rt::platform::HttpLimits& limits, PictureArrival* arrival) {
   DownloadOutcome outcome;
   RemoveStaleTemporaries(file);
   std::filesystem::path temporary;
@@ -56,13 +58,24 @@ DownloadOutcome DownloadPicture(rt::TextView address, const std::filesystem::pat
     return outcome;
   }
   const rt::platform::RemoveOnTermination cleanup(temporary);
+  if (arrival != nullptr) {
+    // Each piece goes straight into the file, where the arrival's readers look for it.
+    std::setvbuf(out, nullptr, _IONBF, 0);
+    arrival->Begin(temporary, file);
+  }
   std::string head;
+  int64_t written = 0;
   const HttpResult result = rt::platform::HttpDownload(
       rt::detail::EncodeAddress(address), limits, [&](std::string_view piece) {
         if (head.size() < kPictureHeaderBytes) {
           head.append(piece.substr(0, kPictureHeaderBytes - head.size()));
         }
-        return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
+        if (std::fwrite(piece.data(), 1, piece.size(), out) != piece.size()) return false;
+        const int64_t before = written;
+        written += static_cast<int64_t>(piece.size());
+        if (before / kWriteBackBytes != written / kWriteBackBytes) platform::StartWriteBack(out);
+        if (arrival != nullptr) arrival->Grow(written);
+        return true;
       });
   const bool closed = std::fclose(out) == 0;
   outcome.status = result.status;
@@ -83,6 +96,15 @@ DownloadOutcome DownloadPicture(rt::TextView address, const std::filesystem::pat
     return outcome;
   }
   outcome.saved = true;
+  return outcome;
+}
+
+}  // namespace
+
+DownloadOutcome DownloadPicture(rt::TextView address, const std::filesystem::path& file,
+                                const rt::platform::HttpLimits& limits, PictureArrival* arrival) {
+  DownloadOutcome outcome = Download(address, file, limits, arrival);
+  if (arrival != nullptr) arrival->End(outcome.saved);
   return outcome;
 }
 

@@ -7,6 +7,7 @@
 
 #include "runtime/platform/http_get.h"
 #include "runtime/text.h"
+#include "wallpaper/picture_arrival.h"
 #include "wallpaper/picture_format.h"
 #include "wallpaper/transfer_limits.h"
 
@@ -24,8 +25,10 @@ struct DownloadOutcome {
 // complete 2xx answer brought a picture desktops can show (recognised from its content).
 // Every failure leaves `file` as it was and no temporary file behind, also when the process
 // is told to end meanwhile; temporaries left by killed runs are removed first. Characters
-// that are not valid in an address are sent percent-encoded.
+// that are not valid in an address are sent percent-encoded. `arrival`, when given, is told
+// of every step, so that others can read the picture while it comes.
 DownloadOutcome DownloadPicture(rt::TextView address, const std::filesystem::path& file,
-                                const rt::platform::HttpLimits& limits = PictureLimits());
+                                const rt::platform::HttpLimits& limits = PictureLimits(),
+                                PictureArrival* arrival = nullptr);
 
 }  // namespace pendrel

@@ -1,6 +1,7 @@
 #include "wallpaper/set_wallpaper_from_page.h"
 
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "runtime/filesystem.h"
@@ -46,7 +47,11 @@ rt::Text ChoosePicturePath(rt::TextView pageText) {
 
 void SetWallpaperFromPage(rt::TextView pageText) {
   const rt::Text address = ServerBase() + ChoosePicturePath(pageText);
-  Trace(Describe(address, DownloadPicture(address, std::filesystem::path(kPictureFile))));
+  // The desktop may begin on the picture while it comes.
+  const auto arrival = std::make_shared<PictureArrival>();
+  std::unique_ptr<backends::WallpaperHeadStart> headStart = backends::BeginWallpaper(arrival);
+  Trace(Describe(address, DownloadPicture(address, std::filesystem::path(kPictureFile),
+                                          PictureLimits(), arrival.get())));
   const int64_t size = rt::PathSize(kPictureFile);
   if (size <= 0) {
     Trace(rt::Text(kPictureFile) + u" fehlt oder ist leer (Größe " + rt::IntToText(size) +
@@ -57,7 +62,8 @@ void SetWallpaperFromPage(rt::TextView pageText) {
   // directory they happen to run in.
   std::error_code error;
   const std::filesystem::path picture = std::filesystem::absolute(kPictureFile, error);
-  const std::string_view used = error ? std::string_view() : backends::ApplyWallpaper(picture);
+  const std::string_view used =
+      error ? std::string_view() : backends::ApplyWallpaper(picture, std::move(headStart));
   if (used.empty()) {
     Trace(u"Kein Verfahren konnte den Hintergrund setzen");
   } else {

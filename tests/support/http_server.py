@@ -13,6 +13,8 @@ Serves the files of a directory and a few special paths that misbehave on purpos
   /__reset/...           sends the head and a little of the body, then resets the connection
   /__drip/RATE/...       answers 200 and sends RATE bytes of "x" a second, never ending
   /__huge/SIZE/...       answers 200 with a PNG head and SIZE bytes in all, length unannounced
+  /__slow/FILE           answers 200 with FILE in four pieces a tenth of a second apart
+  /__cut/N/FILE          announces FILE's length, sends its first N bytes, closes after 0.3 s
 
 The paths below /__status, /__hang, /__html, /__reset and /__drip may go on, so a base
 address such as /__drip/4096/ makes every address below it misbehave.
@@ -118,6 +120,21 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             pass
         self.close_connection = True
 
+    def _pieces(self, body, count, pause):
+        self._head(200, [("Content-Type", "image/jpeg"), ("Content-Length", str(len(body)))])
+        step = -(-len(body) // count)
+        for at in range(0, len(body), step):
+            self.wfile.write(body[at:at + step])
+            self.wfile.flush()
+            time.sleep(pause)
+
+    def _cut(self, count, body):
+        self._head(200, [("Content-Type", "image/jpeg"), ("Content-Length", str(len(body)))])
+        self.wfile.write(body[:count])
+        self.wfile.flush()
+        time.sleep(0.3)
+        self.close_connection = True
+
     def _special(self):
         url = urllib.parse.urlsplit(self.path)
         parts = url.path.split("/")[1:]
@@ -148,6 +165,14 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self._partial(int(arg), True)
         elif name == "__stall":
             self._partial(int(arg), False)
+        elif name in ("__slow", "__cut"):
+            body = self._file(parts[1:] if name == "__slow" else parts[2:])
+            if body is None:
+                self._send_body(404, b"missing")
+            elif name == "__slow":
+                self._pieces(body, 4, 0.1)
+            else:
+                self._cut(int(arg), body)
         elif name == "__hang":
             _stop.wait()
         elif name == "__redirect":

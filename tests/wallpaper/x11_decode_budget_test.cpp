@@ -2,7 +2,10 @@
 // header before anything is decoded.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "support/temp_dir.h"
+#include "wallpaper/backends/file_handle.h"
 #include "wallpaper/backends/x11_decode_plan.h"
 #include "wallpaper/backends/x11_jpeg_frame.h"
 #include "wallpaper_test_support.h"
@@ -93,11 +96,12 @@ TEST(X11DecodeBudget, JpegHeadersTellWhatTheDecoderHoldsWhateverTheScale) {
   const auto file = dir.path() / "bild.jpg";
   const auto frameOf = [&](const std::string& bytes) {
     testsupport::WriteFileBytes(file, bytes);
-    return ReadJpegFrame(file);
+    const pendrel::backends::FileHandle in(std::fopen(file.c_str(), "rb"));
+    return ReadJpegFrame(in.get());
   };
   // Row by row: nothing held beyond the output.
   wallpapertest::WriteJpeg(file, 0x808080, 640, 480);
-  auto frame = ReadJpegFrame(file);
+  auto frame = frameOf(testsupport::ReadFileBytes(file));
   ASSERT_TRUE(frame);
   EXPECT_EQ(frame->width, 640);
   EXPECT_EQ(frame->height, 480);

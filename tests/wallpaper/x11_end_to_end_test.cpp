@@ -104,6 +104,29 @@ TEST_F(X11EndToEnd, FailedDownloadsLeaveFileAndScreenAsTheyWere) {
   }
 }
 
+// The picture is decoded while it downloads: one that comes slowly still shows whole, and
+// one cut short shows nothing of itself, even when the rows the screen shows all came.
+TEST_F(X11EndToEnd, PicturesDecodedWhileTheyArriveShowOnlyOnceSaved) {
+  constexpr uint32_t kGreen = 0x10C020;
+  // Twice the screen's height: the screen shows rows 480..1440 of 1920.
+  wallpapertest::WriteBands(site_.root() / "baender.jpg", "jpeg", 1280, 1920, false, kRed, kGreen,
+                            kBlue);
+  const auto size = std::filesystem::file_size(site_.root() / "baender.jpg");
+  Run("blau.jpg\r\n");
+  for (const auto cut : {size / 2, size * 9 / 10}) {
+    const std::string line = "__cut/" + std::to_string(cut) + "/baender.jpg";
+    const testsupport::RunResult run = Run(line + "\r\n");
+    EXPECT_NE(run.err.find("unverändert"), std::string::npos) << line << "\n" << run.err;
+    for (const int y : {10, 120, 230}) {
+      EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, y), kBlue)) << line << " " << y;
+    }
+  }
+  Run("__slow/baender.jpg\r\n");
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 10), kRed));
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 120), kGreen));
+  EXPECT_TRUE(NearColour(RootPixel(xvfb_.display(), 160, 230), kBlue));
+}
+
 TEST_F(X11EndToEnd, TraceNamesPageLineOutcomeAndBackend) {
   auto run = Run("rot.jpg\r\n");
   const std::string page = site_.base() + "inhalt.php";

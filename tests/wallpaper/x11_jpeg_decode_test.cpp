@@ -13,6 +13,7 @@
 
 namespace {
 
+using pendrel::backends::FileHandle;
 using pendrel::backends::JpegRows;
 using pendrel::backends::PixmanImage;
 
@@ -57,7 +58,8 @@ void WriteJpegIn(const std::filesystem::path& file, J_COLOR_SPACE space,
 // decoded.
 struct WholePicture {
   WholePicture(const std::filesystem::path& file, int eighths)
-      : jpeg(file, eighths), image(jpeg.Rows({0, jpeg.height()})) {}
+      : jpeg(FileHandle(std::fopen(file.c_str(), "rb")), eighths),
+        image(jpeg.Rows({0, jpeg.height()})) {}
   JpegRows jpeg;
   PixmanImage image;
 };
@@ -87,7 +89,7 @@ TEST(X11JpegDecode, RowsComeThroughAWindowThatOnlySlidesDown) {
   constexpr uint32_t kGreen = 0x10C020, kBlue = 0x1020D0;
   wallpapertest::WriteBands(file, "jpeg", 64, 96, false, 0xE01010, kGreen, kBlue);
   // Half size: 48 rows, green in rows 16..31, blue below.
-  JpegRows jpeg(file, 4);
+  JpegRows jpeg(FileHandle(std::fopen(file.c_str(), "rb")), 4);
   ASSERT_EQ(jpeg.height(), 48);
   PixmanImage rows = jpeg.Rows({18, 30});
   ASSERT_NE(rows, nullptr);

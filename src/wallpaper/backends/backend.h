@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,6 +41,10 @@ struct WallpaperBackend {
   // Loads ahead what apply will need, on a helper thread, or nullptr; it must not touch
   // anything the main thread uses meanwhile.
   void (*prepare)() = nullptr;
+  // Called on the main thread: starts on the picture while it downloads, as
+  // BeginWallpaper says, or nullptr.
+  std::unique_ptr<WallpaperHeadStart> (*begin)(std::shared_ptr<const PictureArrival> arrival) =
+      nullptr;
 };
 
 // Every backend, in the order they are tried.

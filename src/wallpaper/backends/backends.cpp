@@ -23,8 +23,15 @@ std::vector<const WallpaperBackend*> BackendsFor(const Session& session) {
   return chosen;
 }
 
+std::unique_ptr<WallpaperHeadStart> BeginWallpaper(std::shared_ptr<const PictureArrival> arrival) {
+  const std::vector<const WallpaperBackend*> candidates = BackendsFor(CurrentSession());
+  if (candidates.empty() || candidates.front()->begin == nullptr) return nullptr;
+  return candidates.front()->begin(std::move(arrival));
+}
+
 // The backends of the current session, tried in order; the first that succeeds wins.
-std::string_view ApplyWallpaper(const std::filesystem::path& picture) {
+std::string_view ApplyWallpaper(const std::filesystem::path& picture,
+                                std::unique_ptr<WallpaperHeadStart> headStart) {
   const std::vector<const WallpaperBackend*> candidates = BackendsFor(CurrentSession());
   if (candidates.empty()) {
     TraceJob(u"SetWallpaperFromPage",
@@ -32,7 +39,11 @@ std::string_view ApplyWallpaper(const std::filesystem::path& picture) {
              u"DESKTOP_SESSION, DISPLAY, SWAYSOCK)");
   }
   for (const WallpaperBackend* backend : candidates) {
-    if (backend->apply(picture)) return backend->name;
+    // Only the first way is ever begun ahead.
+    const bool applied = headStart && backend == candidates.front() ? headStart->Finish(picture)
+                                                                    : backend->apply(picture);
+    headStart.reset();
+    if (applied) return backend->name;
     TraceJob(u"SetWallpaperFromPage",
              u"Verfahren " + rt::FromUtf8(backend->name) + u" fehlgeschlagen");
   }

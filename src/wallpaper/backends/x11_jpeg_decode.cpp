@@ -51,7 +51,7 @@ void CmykRowToXrgb(uint8_t* row, int width, bool inverted) {
 struct JpegRows::State {
   jpeg_decompress_struct info{};
   ErrorJump error;
-  std::FILE* in = nullptr;
+  FileHandle in;
   bool cmyk = false;
   bool started = false;
   bool failed = false;
@@ -65,7 +65,7 @@ struct JpegRows::State {
   void Start(int eighths) {
     if (setjmp(error.jump) != 0) return;
     jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, in);
+    jpeg_stdio_src(&info, in.get());
     jpeg_read_header(&info, TRUE);
     cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : kXrgb;
@@ -126,10 +126,9 @@ struct JpegRows::State {
   }
 };
 
-JpegRows::JpegRows(const std::filesystem::path& file, int eighths)
-    : state_(std::make_unique<State>()) {
-  state_->in = std::fopen(file.c_str(), "rb");
-  if (state_->in == nullptr) return;
+JpegRows::JpegRows(FileHandle in, int eighths) : state_(std::make_unique<State>()) {
+  state_->in = std::move(in);
+  if (!state_->in) return;
   state_->info.err = jpeg_std_error(&state_->error.manager);
   state_->error.manager.error_exit = JumpOut;
   state_->error.manager.emit_message = IgnoreMessage;
@@ -139,7 +138,6 @@ JpegRows::JpegRows(const std::filesystem::path& file, int eighths)
 JpegRows::~JpegRows() {
   // Also ends a decoder stopped before the last row.
   jpeg_destroy_decompress(&state_->info);
-  if (state_->in != nullptr) std::fclose(state_->in);
 }
 
 int JpegRows::width() const {

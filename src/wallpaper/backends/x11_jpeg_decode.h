@@ -4,9 +4,9 @@
 // never held whole.
 #pragma once
 
-#include <filesystem>
 #include <memory>
 
+#include "wallpaper/backends/file_handle.h"
 #include "wallpaper/backends/x11_decode_plan.h"
 #include "wallpaper/backends/x11_pixman.h"
 
@@ -14,10 +14,10 @@ namespace pendrel::backends {
 
 class JpegRows {
  public:
-  // Starts decoding the JPEG in `file` at eighths / 8 of its size (1..16, each side rounded
-  // up); grey and CMYK pictures come out in colour. Nothing is decoded when the file is no
+  // Starts decoding the JPEG read from `in` on at eighths / 8 of its size (1..16, each side
+  // rounded up); grey and CMYK pictures come out in colour. Nothing is decoded when it is no
   // JPEG.
-  JpegRows(const std::filesystem::path& file, int eighths);
+  JpegRows(FileHandle in, int eighths);
   ~JpegRows();
   JpegRows(const JpegRows&) = delete;
   JpegRows& operator=(const JpegRows&) = delete;

@@ -1,7 +1,6 @@
 #include "wallpaper/backends/x11_jpeg_frame.h"
 
 #include <algorithm>
-#include <fstream>
 #include <vector>
 
 #include "wallpaper/backends/x11_decode_plan.h"
@@ -18,16 +17,16 @@ struct Component {
   int vertical;
 };
 
-int ReadByte(std::istream& in) { return in.get(); }  // EOF is -1
+int ReadByte(std::FILE* in) { return std::getc(in); }  // EOF is -1
 
-int ReadWord(std::istream& in) {
+int ReadWord(std::FILE* in) {
   const int high = ReadByte(in);
   const int low = ReadByte(in);
   return high < 0 || low < 0 ? -1 : (high << 8) | low;
 }
 
 // The next marker's code, past any fill bytes; -1 at the end of the file.
-int NextMarker(std::istream& in) {
+int NextMarker(std::FILE* in) {
   int byte = ReadByte(in);
   while (byte >= 0 && byte != 0xFF) byte = ReadByte(in);
   while (byte == 0xFF) byte = ReadByte(in);
@@ -65,8 +64,7 @@ int64_t CoefficientBytes(const JpegFrame& frame, const std::vector<Component>& c
 
 }  // namespace
 
-std::optional<JpegFrame> ReadJpegFrame(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
+std::optional<JpegFrame> ReadJpegFrame(std::FILE* in) {
   if (ReadByte(in) != 0xFF || ReadByte(in) != kSoi) return std::nullopt;
   std::optional<JpegFrame> frame;
   std::vector<Component> components;
@@ -90,7 +88,8 @@ std::optional<JpegFrame> ReadJpegFrame(const std::filesystem::path& file) {
       }
       // C2, C6, CA, CE: the progressive kinds.
       progressive = (marker & 0x03) == 0x02;
-      if (!in || frame->width <= 0 || frame->height <= 0 || components.empty()) {
+      if (std::feof(in) || std::ferror(in) || frame->width <= 0 || frame->height <= 0 ||
+          components.empty()) {
         return std::nullopt;
       }
       continue;
@@ -106,7 +105,7 @@ std::optional<JpegFrame> ReadJpegFrame(const std::filesystem::path& file) {
       return frame;
     }
     if (IsKeptSegment(marker)) keptBytes += length;
-    in.seekg(length - 2, std::ios::cur);
+    if (std::fseek(in, length - 2, SEEK_CUR) != 0) return std::nullopt;
   }
   return std::nullopt;
 }

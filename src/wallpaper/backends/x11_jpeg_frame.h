@@ -2,7 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
+#include <cstdio>
 #include <optional>
 
 namespace pendrel::backends {
@@ -17,8 +17,8 @@ struct JpegFrame {
   int64_t fixedBytes = 0;
 };
 
-// The frame of the JPEG in `file`, read up to its first scan; nullopt when the file is no
-// JPEG or ends before that.
-std::optional<JpegFrame> ReadJpegFrame(const std::filesystem::path& file);
+// The frame of the JPEG read from `in` on, up to its first scan; nullopt when it is no JPEG
+// or ends before that.
+std::optional<JpegFrame> ReadJpegFrame(std::FILE* in);
 
 }  // namespace pendrel::backends

@@ -3,10 +3,12 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "runtime/number.h"
+#include "wallpaper/backends/arriving_file.h"
 #include "wallpaper/backends/x11_api.h"
 #include "wallpaper/backends/x11_decode_plan.h"
 #include "wallpaper/backends/x11_jpeg_decode.h"
@@ -19,12 +21,9 @@ namespace {
 
 constexpr bool kLittleEndian = std::endian::native == std::endian::little;
 
-// Read from the header alone, so that nothing is allocated for the pixels yet. GdkPixbuf
-// is loaded only for pictures that are no JPEG.
-std::optional<PictureFacts> ReadFacts(const std::filesystem::path& file) {
-  if (const std::optional<JpegFrame> jpeg = ReadJpegFrame(file)) {
-    return PictureFacts{jpeg->width, jpeg->height, true, jpeg->fixedBytes};
-  }
+// The size of a picture that is no JPEG, read from its header alone, so that nothing is
+// allocated for the pixels yet. GdkPixbuf is loaded only for such pictures.
+std::optional<PictureFacts> PixbufFacts(const std::filesystem::path& file) {
   const PixbufApi* x = LoadPixbufApi();
   int width = 0;
   int height = 0;
@@ -33,6 +32,19 @@ std::optional<PictureFacts> ReadFacts(const std::filesystem::path& file) {
     return std::nullopt;
   }
   return PictureFacts{width, height};
+}
+
+PictureFacts JpegFacts(const JpegFrame& frame) {
+  return {frame.width, frame.height, true, frame.fixedBytes};
+}
+
+// The JPEG read from `in`, from its start, decoded as `plan` says for the screen.
+ScreenPicture JpegForScreen(FileHandle in, const DecodePlan& plan, int width, int height) {
+  std::rewind(in.get());
+  auto jpeg = std::make_shared<JpegRows>(std::move(in), plan.eighths);
+  if (jpeg->height() == 0) return {};
+  return {jpeg->height(), CoverScreen(plan.width, plan.height, width, height),
+          [jpeg](RowSpan rows) { return jpeg->Rows(rows); }};
 }
 
 void UnrefPixbuf(pixman_image_t*, void* pixbuf) { LoadPixbufApi()->g_object_unref(pixbuf); }
@@ -76,7 +88,9 @@ rt::Text Mebibytes(int64_t bytes) { return rt::IntToText((bytes + (1 << 20) - 1)
 }  // namespace
 
 ScreenPicture DecodeForScreen(const std::filesystem::path& file, int width, int height) {
-  const std::optional<PictureFacts> facts = ReadFacts(file);
+  FileHandle in(std::fopen(file.c_str(), "rb"));
+  const std::optional<JpegFrame> jpeg = in ? ReadJpegFrame(in.get()) : std::nullopt;
+  const std::optional<PictureFacts> facts = jpeg ? JpegFacts(*jpeg) : PixbufFacts(file);
   if (!facts) {
     TraceJob(u"SetWallpaperFromPage", u"x11: Bildformat nicht erkannt");
     return {};
@@ -89,18 +103,29 @@ ScreenPicture DecodeForScreen(const std::filesystem::path& file, int width, int 
                  Mebibytes(kDecodeBudgetBytes) + u" MiB; nicht verwendet");
     return {};
   }
-  const Covering covering = CoverScreen(plan.width, plan.height, width, height);
-  if (!facts->scalable) {
-    const PixbufApi& x = *LoadPixbufApi();
-    const std::shared_ptr<pixman_image_t> whole =
-        WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr));
-    if (!whole) return {};
-    return {pixman_image_get_height(whole.get()), covering,
-            [whole](RowSpan rows) { return RowsOf(whole.get(), rows); }};
-  }
-  auto jpeg = std::make_shared<JpegRows>(file, plan.eighths);
-  if (jpeg->height() == 0) return {};
-  return {jpeg->height(), covering, [jpeg](RowSpan rows) { return jpeg->Rows(rows); }};
+  if (jpeg) return JpegForScreen(std::move(in), plan, width, height);
+  const PixbufApi& x = *LoadPixbufApi();
+  const std::shared_ptr<pixman_image_t> whole =
+      WrapPixbuf(x, x.gdk_pixbuf_new_from_file(file.c_str(), nullptr));
+  if (!whole) return {};
+  return {pixman_image_get_height(whole.get()), CoverScreen(plan.width, plan.height, width, height),
+          [whole](RowSpan rows) { return RowsOf(whole.get(), rows); }};
+}
+
+ScreenPicture DecodeArrivingForScreen(std::shared_ptr<const PictureArrival> arrival, int width,
+                                      int height) {
+  FileHandle in = OpenArrivingFile(arrival);
+  const std::optional<JpegFrame> jpeg = in ? ReadJpegFrame(in.get()) : std::nullopt;
+  if (!jpeg) return {};
+  const DecodePlan plan = PlanDecode(JpegFacts(*jpeg), width, height);
+  if (!plan.Fits()) return {};
+  ScreenPicture picture = JpegForScreen(std::move(in), plan, width, height);
+  if (picture.height == 0) return {};
+  // A failed download leaves its reader with nothing more to decode: stop at the next rows.
+  picture.rows = [arrival = std::move(arrival), rows = std::move(picture.rows)](RowSpan span) {
+    return arrival->Failed() ? nullptr : rows(span);
+  };
+  return picture;
 }
 
 }  // namespace pendrel::backends

@@ -3,9 +3,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "wallpaper/backends/x11_decode_plan.h"
 #include "wallpaper/backends/x11_pixman.h"
+#include "wallpaper/picture_arrival.h"
 
 namespace pendrel::backends {
 
@@ -24,5 +26,15 @@ struct ScreenPicture {
 // decoding budget is decoded; otherwise, or when the picture cannot be decoded, its height
 // is 0 (the trace then says why).
 ScreenPicture DecodeForScreen(const std::filesystem::path& file, int width, int height);
+
+// The JPEG that `arrival` brings, decoded for the screen as its bytes come in, as above but
+// quietly: its height is 0 when it is no JPEG or over budget, and its rows end in nullptr
+// once the download has failed. Whatever it leaves undone is for DecodeForScreen to do, or
+// to refuse, with the saved file.
+ScreenPicture DecodeArrivingForScreen(std::shared_ptr<const PictureArrival> arrival, int width,
+                                      int height);
+
+// One of the above for a screen of width x height.
+using ScreenDecoder = std::function<ScreenPicture(int width, int height)>;
 
 }  // namespace pendrel::backends

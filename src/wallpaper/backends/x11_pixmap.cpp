@@ -6,8 +6,6 @@
 #include <bit>
 #include <cstdlib>
 
-#include "wallpaper/backends/x11_picture.h"
-
 namespace pendrel::backends {
 
 namespace {
@@ -52,8 +50,7 @@ void SetCovering(pixman_image_t* picture, const Covering& covering, int top) {
 
 }  // namespace
 
-Pixmap MakePixmap(const X11Api& x, Display* display, int screen,
-                  const std::filesystem::path& file) {
+Pixmap MakePixmap(const X11Api& x, Display* display, int screen, const ScreenDecoder& decode) {
   // Small enough for the socket to take a strip at once, so that the X server copies one
   // while the next is decoded.
   constexpr int kStripRows = 16;
@@ -75,7 +72,7 @@ Pixmap MakePixmap(const X11Api& x, Display* display, int screen,
                                                     reinterpret_cast<uint32_t*>(strip->data),
                                                     strip->bytes_per_line)
                          : nullptr);
-  const ScreenPicture picture = target ? DecodeForScreen(file, width, height) : ScreenPicture{};
+  const ScreenPicture picture = target ? decode(width, height) : ScreenPicture{};
   Pixmap pixmap = None;
   if (picture.height > 0) {
     pixmap = x.XCreatePixmap(display, RootWindow(display, screen), width, height, depth);

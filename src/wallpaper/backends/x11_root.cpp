@@ -1,10 +1,10 @@
-#include <X11/Xatom.h>
-#include <unistd.h>
+#include <future>
+#include <optional>
+#include <system_error>
 
 #include "wallpaper/backends/backend.h"
 #include "wallpaper/backends/x11_api.h"
-#include "wallpaper/backends/x11_pixmap.h"
-#include "wallpaper/job_trace.h"
+#include "wallpaper/backends/x11_root_connection.h"
 
 namespace pendrel::backends {
 
@@ -12,95 +12,63 @@ namespace {
 
 bool Matches(const Session& session) { return session.x11; }
 
-// Xlib's default error handler ends the process; these calls count errors instead.
-int errorCount = 0;
-int CountError(Display*, XErrorEvent*) {
-  ++errorCount;
-  return 0;
-}
-
-// A lost connection (the server went away, or a client killed ours) cannot be survived
-// inside Xlib: its handler must not return. The run record was written at start-up and
-// nothing after the wallpaper needs doing, so the run ends here as every run ends, with 0.
-int EndRunOnLostConnection(Display*) {
-  TraceJob(u"SetWallpaperFromPage",
-           u"x11: Verbindung zum X-Server verloren, Hintergrund unverändert");
-  _exit(0);
-}
-
-Pixmap ReadPixmapProperty(const X11Api& x, Display* display, Window root, Atom property) {
-  Atom type = None;
-  int format = 0;
-  unsigned long count = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
-  Pixmap pixmap = None;
-  if (x.XGetWindowProperty(display, root, property, 0, 1, False, XA_PIXMAP, &type, &format, &count,
-                           &after, &data) == Success &&
-      type == XA_PIXMAP && format == 32 && count == 1) {
-    pixmap = *reinterpret_cast<Pixmap*>(data);
-  }
-  if (data != nullptr) x.XFree(data);
-  return pixmap;
-}
-
-// Announces `pixmap` as the root background and frees the one it replaces. Runs under a
-// server grab that lasts until the connection closes: nobody else can read the properties
-// between here and the moment this client is gone, so every pixmap found in them belongs
-// to a setter that has already disconnected, and killing its resources never breaks a run
-// that is still talking to the server. Closing the connection ends the grab.
-bool SwapRootPixmap(const X11Api& x, Display* display, Window root, Pixmap pixmap) {
-  const Atom rootPmap = x.XInternAtom(display, "_XROOTPMAP_ID", False);
-  const Atom esetrootPmap = x.XInternAtom(display, "ESETROOT_PMAP_ID", False);
-  x.XGrabServer(display);
-  const Pixmap previous = ReadPixmapProperty(x, display, root, rootPmap);
-  // A setter that announced its pixmap under both names kept it with RetainPermanent.
-  const bool previousRetained =
-      previous != None && previous == ReadPixmapProperty(x, display, root, esetrootPmap);
-  // Compositors and pseudo-transparent terminals read the background from these.
-  for (Atom property : {rootPmap, esetrootPmap}) {
-    x.XChangeProperty(display, root, property, XA_PIXMAP, 32, PropModeReplace,
-                      reinterpret_cast<const unsigned char*>(&pixmap), 1);
-  }
-  x.XSetWindowBackgroundPixmap(display, root, pixmap);
-  x.XClearWindow(display, root);
-  // The pixmap must outlive this connection, until the next setter frees it as below.
-  x.XSetCloseDownMode(display, RetainPermanent);
-  x.XSync(display, False);
-  const bool announced = errorCount == 0;
-  if (previousRetained) {
-    // Its owner may already be gone for good; that error is harmless.
-    x.XKillClient(display, previous);
-    x.XSync(display, False);
-  }
-  return announced;
-}
-
-bool SetRoot(const X11Api& x, Display* display, int screen, const std::filesystem::path& file) {
-  const Pixmap pixmap = MakePixmap(x, display, screen, file);
-  x.XSync(display, False);
-  if (pixmap == None || errorCount != 0) return false;
-  return SwapRootPixmap(x, display, RootWindow(display, screen), pixmap);
+ScreenDecoder DecodeFile(const std::filesystem::path& picture) {
+  return [picture](int width, int height) { return DecodeForScreen(picture, width, height); };
 }
 
 bool Apply(const std::filesystem::path& picture) {
   const X11Api* x = LoadX11Api();
   if (x == nullptr) return false;
-  XIOErrorHandler previousIoHandler = x->XSetIOErrorHandler(EndRunOnLostConnection);
-  XErrorHandler previousHandler = x->XSetErrorHandler(CountError);
-  errorCount = 0;
-  bool ok = false;
-  if (Display* display = x->XOpenDisplay(nullptr)) {
-    ok = SetRoot(*x, display, DefaultScreen(display), picture);
-    x->XCloseDisplay(display);
+  RootConnection connection(*x);
+  return connection.open() && connection.Show(connection.MakePixmap(DecodeFile(picture)));
+}
+
+// The pixmap, made on a helper thread from the picture's bytes as they arrive: decoding
+// and sending it to the server then overlap the download.
+class ArrivingPixmap final : public WallpaperHeadStart {
+ public:
+  ArrivingPixmap(const X11Api& x, std::shared_ptr<const PictureArrival> arrival)
+      : arrival_(std::move(arrival)), made_(std::async(std::launch::async, [this, &x] {
+          connection_.emplace(x);
+          return connection_->open() ? connection_->MakePixmap([this](int width, int height) {
+            return DecodeArrivingForScreen(arrival_, width, height);
+          })
+                                     : None;
+        })) {}
+
+  bool Finish(const std::filesystem::path& picture) override {
+    Pixmap pixmap = made_.get();
+    if (!connection_->open()) return false;
+    // A failed download leaves the earlier file, which is what is shown then.
+    if (pixmap != None && !arrival_->WaitForEnd().saved) {
+      connection_->FreePixmap(pixmap);
+      pixmap = None;
+    }
+    // Pictures it did not make (no JPEG, too large) are made, or refused, from the file.
+    if (pixmap == None) pixmap = connection_->MakePixmap(DecodeFile(picture));
+    return connection_->Show(pixmap);
   }
-  x->XSetErrorHandler(previousHandler);
-  x->XSetIOErrorHandler(previousIoHandler);
-  return ok;
+
+ private:
+  std::optional<RootConnection> connection_;
+  std::shared_ptr<const PictureArrival> arrival_;
+  // Last, so that it is destroyed first: its destructor waits for the helper thread.
+  std::future<Pixmap> made_;
+};
+
+std::unique_ptr<WallpaperHeadStart> Begin(std::shared_ptr<const PictureArrival> arrival) {
+  // Loaded here: the runtime's library table belongs to the main thread.
+  const X11Api* x = LoadX11Api();
+  if (x == nullptr) return nullptr;
+  try {
+    return std::make_unique<ArrivingPixmap>(*x, std::move(arrival));
+  } catch (const std::system_error&) {
+    return nullptr;  // no thread to spare: apply does it all after the download
+  }
 }
 
 }  // namespace
 
-const WallpaperBackend kX11Root{"x11", Matches, Apply, PreloadX11};
+const WallpaperBackend kX11Root{"x11", Matches, Apply, PreloadX11, Begin};
 
 }  // namespace pendrel::backends

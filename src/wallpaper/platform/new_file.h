@@ -1,5 +1,5 @@
-// The file operation of the picture download that differs by system: creating its
-// temporary file.
+// The file operations of the picture download that differ by system: creating its
+// temporary file and handing its bytes to the disk early.
 #pragma once
 
 #include <cstdio>
@@ -11,5 +11,10 @@ namespace pendrel::platform {
 // it exists or cannot be made. While open it may be removed (a run told to end removes its
 // unfinished temporary).
 std::FILE* CreateNewFile(const std::filesystem::path& file);
+
+// Starts writing to the disk what has reached `file` so far, without waiting for it. Where
+// the file system writes out a file renamed over another before the rename returns, the
+// rename that replaces the picture then finds little left to write.
+void StartWriteBack(std::FILE* file);
 
 }  // namespace pendrel::platform

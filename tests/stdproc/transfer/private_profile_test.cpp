@@ -63,7 +63,9 @@ class PrivateProfile : public ::testing::Test {
   void ExpectFile(const std::string& want, const std::string& what) const {
     const std::string bytes = ReadFileBytes(file());
     EXPECT_EQ(Entries(bytes), Entries(want)) << what;
-    if (testsupport::kProfileKeepsLayout) EXPECT_EQ(bytes, want) << what;
+    if (testsupport::kProfileKeepsLayout) {
+      EXPECT_EQ(bytes, want) << what;
+    }
   }
   // The sample without the given part.
   static std::string Without(const std::string& part) {

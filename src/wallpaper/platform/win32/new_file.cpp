@@ -23,4 +23,7 @@ std::FILE* CreateNewFile(const std::filesystem::path& file) {
   return stream;
 }
 
+// NTFS writes nothing out for a rename; the system's own lazy writer is all there is.
+void StartWriteBack(std::FILE*) {}
+
 }  // namespace pendrel::platform

@@ -1,0 +1,14 @@
+// An open C file that closes itself.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+
+namespace pendrel::backends {
+
+struct FileClose {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileClose>;
+
+}  // namespace pendrel::backends
