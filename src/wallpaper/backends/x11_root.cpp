@@ -1,3 +1,4 @@
+#include <functional>
 #include <future>
 #include <optional>
 #include <system_error>
@@ -28,13 +29,8 @@ bool Apply(const std::filesystem::path& picture) {
 class ArrivingPixmap final : public WallpaperHeadStart {
  public:
   ArrivingPixmap(const X11Api& x, std::shared_ptr<const PictureArrival> arrival)
-      : arrival_(std::move(arrival)), made_(std::async(std::launch::async, [this, &x] {
-          connection_.emplace(x);
-          return connection_->open() ? connection_->MakePixmap([this](int width, int height) {
-            return DecodeArrivingForScreen(arrival_, width, height);
-          })
-                                     : None;
-        })) {}
+      : arrival_(std::move(arrival)),
+        made_(std::async(std::launch::async, &ArrivingPixmap::Make, this, std::cref(x))) {}
 
   bool Finish(const std::filesystem::path& picture) override {
     Pixmap pixmap = made_.get();
@@ -50,6 +46,14 @@ class ArrivingPixmap final : public WallpaperHeadStart {
   }
 
  private:
+  // On the helper thread.
+  Pixmap Make(const X11Api& x) {
+    connection_.emplace(x);
+    if (!connection_->open()) return None;
+    return connection_->MakePixmap(
+        [this](int width, int height) { return DecodeArrivingForScreen(arrival_, width, height); });
+  }
+
   std::optional<RootConnection> connection_;
   std::shared_ptr<const PictureArrival> arrival_;
   // Last, so that it is destroyed first: its destructor waits for the helper thread.
