@@ -12,6 +12,8 @@ namespace pendrel::backends {
 namespace {
 
 struct Reader {
+  explicit Reader(std::shared_ptr<const PictureArrival> from) : arrival(std::move(from)) {}
+
   std::shared_ptr<const PictureArrival> arrival;
   int descriptor = -1;
   off64_t at = 0;
